@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+namespace trellan {
+
+// The ten lines of the About window.
+QStringList aboutLines();
+
+}  // namespace trellan

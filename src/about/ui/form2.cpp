@@ -1,0 +1,44 @@
+#include "about/ui/form2.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "about/about_text.h"
+#include "common/ui/guard.h"
+#include "common/ui/window_util.h"
+
+namespace trellan {
+
+TForm2::TForm2(AppContext& context, WindowSet&) : QWidget(nullptr), context_(context) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("About Trellan"));
+    setFont(sansSerifFont(11));
+    setFixedSize(296, 241);
+    move(606, 220);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setGeometry(8, 8, 281, 193);
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setPlainText(QStringLiteral("Memo1"));
+
+    Button1 = new QPushButton(QStringLiteral("Close window"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(8, 208, 281, 25);
+    connectGuarded(context_.platform, Button1, &QPushButton::clicked, this,
+                   [this] { Button1Click(); });
+}
+
+void TForm2::FormCreate() {
+    Memo1->clear();
+    for (const QString& line : aboutLines()) {
+        Memo1->appendPlainText(line);
+    }
+}
+
+void TForm2::Button1Click() { hide(); }
+
+}  // namespace trellan

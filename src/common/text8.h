@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace trellan {
+
+// The system's 8-bit character set: the ANSI code page on Windows, the locale's
+// encoding elsewhere. Files hold bytes; text is decoded only for display.
+QString fromSystem8(QByteArrayView bytes);
+QByteArray toSystem8(QStringView text);
+
+}  // namespace trellan

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <exception>
+#include <utility>
+
+#include "common/failure.h"
+#include "common/ui/platform.h"
+
+namespace trellan {
+
+// Runs one event or creation handler. A failure ends it at the failing step and
+// shows the error box; no exception ever reaches the Qt event loop.
+template <typename Handler>
+void runGuarded(Platform& platform, Handler&& handler) noexcept {
+    try {
+        std::forward<Handler>(handler)();
+    } catch (const Failure& failure) {
+        platform.showError(failure.text());
+    } catch (const std::exception& error) {
+        platform.showError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        platform.showError(QStringLiteral("Unknown error"));
+    }
+}
+
+// Connects a signal to a handler that runs guarded.
+template <typename Sender, typename Signal, typename Handler>
+void connectGuarded(Platform& platform, Sender* sender, Signal signal, QObject* context,
+                    Handler handler) {
+    QObject::connect(sender, signal, context,
+                     [&platform, handler](auto&&...) { runGuarded(platform, handler); });
+}
+
+}  // namespace trellan

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace trellan {
+
+// The script preview memo. Its whole text uses CR LF between lines, as the
+// windows hand it to each other and as it is saved.
+class ScriptPreview : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit ScriptPreview(QWidget* parent);
+
+    void empty();
+    // The line always starts a line of its own: CR LF after it, or in front of
+    // it when the text does not end with a line break. Cost does not grow with
+    // the length of the script.
+    void appendLine(const QString& line);
+    void appendLines(const QStringList& lines);
+    QString wholeText() const;
+    void setWholeText(const QString& text);
+};
+
+}  // namespace trellan

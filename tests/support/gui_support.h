@@ -1,0 +1,54 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QObject>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/ui/window_set.h"
+#include "support/scripted_platform.h"
+
+class QWidget;
+
+namespace trellan::testing {
+
+// The named child of `parent`, or a test failure that names what was missing.
+template <typename T>
+T* child(QObject* parent, const QString& name) {
+    T* found = parent->findChild<T*>(name);
+    if (found == nullptr) {
+        ADD_FAILURE() << "no child " << name.toStdString() << " of "
+                      << parent->objectName().toStdString();
+    }
+    return found;
+}
+
+// A left click in the middle of a widget, as the user makes it.
+void click(QWidget* widget);
+
+// Writes bytes to `dir`/`relative`, creating folders on the way.
+void writeFile(const QString& dir, const QString& relative, const QByteArray& bytes);
+QByteArray readFile(const QString& path);
+
+// A temporary working folder with the program's four windows created against
+// it and the scripted platform. Subclasses fill the folder before create().
+class GuiTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Creates the window set; the start and program folders are the temp folder.
+    void create();
+    QString path(const QString& relative) const { return dir_.filePath(relative); }
+    // Copies the shipped sample data (cda/, tpa/) into the temporary folder.
+    void copySampleData();
+
+    QTemporaryDir dir_;
+    ScriptedPlatform platform_;
+    std::unique_ptr<AppContext> context_;
+    std::unique_ptr<Windows> windows_;
+    QString savedCurrent_;
+};
+
+}  // namespace trellan::testing
