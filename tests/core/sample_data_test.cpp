@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QRegularExpression>
+#include <cctype>
 #include <cstring>
 #include <ostream>
 #include <set>
@@ -117,7 +118,14 @@ std::vector<std::string> modelNames() {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryListedModel, VariantCatalogue, ::testing::ValuesIn(modelNames()),
-                         [](const auto& info) { return info.param; });
+                         [](const auto& info) {
+                             // Any model name must make a valid, unique test name.
+                             std::string name = std::to_string(info.index) + "_" + info.param;
+                             for (char& c : name) {
+                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                             }
+                             return name;
+                         });
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(VariantCatalogue);
 
 TEST(SampleTemplate, HoldsTheWrittenElementsAtTheirPositions) {
