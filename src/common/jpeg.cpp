@@ -19,7 +19,13 @@ void onError(j_common_ptr cinfo) {
     std::longjmp(manager->jump, 1);
 }
 
-void onMessage(j_common_ptr, int) {}
+// Corrupt or truncated data is only a warning to libjpeg, which then fills the
+// rest of the picture with grey; a damaged picture must give no picture instead.
+void onMessage(j_common_ptr cinfo, int level) {
+    if (level < 0) {
+        cinfo->err->error_exit(cinfo);
+    }
+}
 
 // No object with a destructor may live in this frame: longjmp skips destructors.
 bool decodeInto(const unsigned char* bytes, unsigned long size, DecodedJpeg* out) {

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Takes a PNG of each of the four windows on a private X display:
+#   scripts/screenshots.sh [--docs] [OUTPUT_DIR]      (default: screenshots/)
+# Builds if needed, runs tools/showcase on a fresh copy of the sample data and
+# photographs each window with ImageMagick's import. No window manager needed.
+# --docs also copies the main window's picture to docs/ for the README.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+docs=false
+if [ "${1:-}" = "--docs" ]; then
+    docs=true
+    shift
+fi
+out="${1:-$root/screenshots}"
+mkdir -p "$out"
+out="$(cd "$out" && pwd)"
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh" "$root/build"
+showcase="$root/build/tools/trellan_showcase"
+
+work="$(mktemp -d)"
+xvfb_pid=""
+showcase_pid=""
+cleanup() {
+    [ -n "$showcase_pid" ] && kill "$showcase_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The first display number from 99 on that nobody holds.
+number=99
+while [ -e "/tmp/.X${number}-lock" ] || [ -e "/tmp/.X11-unix/X${number}" ]; do
+    number=$((number + 1))
+done
+display=":${number}"
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do
+    xdpyinfo -display "$display" >/dev/null 2>&1 && break
+    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; exit 1; }
+    sleep 0.1
+done
+export DISPLAY="$display"
+export QT_QPA_PLATFORM=xcb
+
+# The showcase works on a copy, like scripts/run.sh, so the samples stay as shipped.
+cp -r "$root/data/." "$work/"
+(cd "$work" && exec "$showcase") >"$work/showcase.log" 2>&1 &
+showcase_pid=$!
+
+# The id of the mapped window whose title is exactly $1, once it is there.
+window_id() {
+    local title="$1" id=""
+    for _ in $(seq 100); do
+        id="$(xwininfo -root -tree | awk -v want="\"$title\":" '
+            index($0, want) && $0 !~ /1x1\+/ { print $1; exit }')"
+        if [ -n "$id" ] && xwininfo -id "$id" | grep -q 'Map State: IsViewable'; then
+            echo "$id"
+            return 0
+        fi
+        kill -0 "$showcase_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    echo "no window titled \"$title\"" >&2
+    cat "$work/showcase.log" >&2
+    return 1
+}
+
+shots=(
+    "main-window.png|Calvorn Trellan v2.05"
+    "about.png|About Trellan"
+    "script-generator.png|Calvorn Trellan - Script Generator"
+    "advanced.png|Calvorn Trellan - Script Generator - Advanced..."
+)
+ids=()
+for shot in "${shots[@]}"; do
+    ids+=("$(window_id "${shot#*|}")")
+done
+sleep 1  # let every window finish painting
+for i in "${!shots[@]}"; do
+    file="${shots[$i]%%|*}"
+    import -display "$display" -window "${ids[$i]}" "$out/$file"
+    echo "$out/$file"
+done
+if $docs; then
+    mkdir -p "$root/docs"
+    cp "$out/main-window.png" "$root/docs/main-window.png"
+    echo "$root/docs/main-window.png"
+fi

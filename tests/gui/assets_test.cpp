@@ -1,0 +1,129 @@
+// The pictures compiled into the program: each must decode with libjpeg at the
+// size its place in the windows has, and a damaged one must not bring the
+// program down.
+
+#include <gtest/gtest.h>
+
+#include <QDirIterator>
+#include <QFile>
+#include <QPixmap>
+#include <algorithm>
+#include <map>
+#include <ostream>
+#include <set>
+#include <string>
+
+#include "common/jpeg.h"
+#include "common/ui/jpeg_picture.h"
+
+namespace trellan {
+namespace {
+
+struct Asset {
+    const char* name;
+    int width;
+    int height;
+};
+
+const Asset kAssets[] = {
+    {"logo.jpg", 225, 57},       {"k750.jpg", 105, 169}, {"k700.jpg", 105, 169},
+    {"k500.jpg", 105, 169},      {"s700.jpg", 105, 169}, {"v800.jpg", 105, 169},
+    {"z1010.jpg", 105, 169},     {"z800.jpg", 105, 169}, {"noimage.jpg", 105, 169},
+    {"cam.jpg", 28, 25},         {"cam_on.jpg", 28, 25}, {"cam_off.jpg", 28, 25},
+    {"cam_replace.jpg", 28, 25},
+};
+
+void PrintTo(const Asset& asset, std::ostream* os) { *os << asset.name; }
+
+QString resource(const char* name) { return QStringLiteral(":/assets/") + name; }
+
+QByteArray readResource(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "no resource " << path.toStdString();
+        return {};
+    }
+    return file.readAll();
+}
+
+class AssetPicture : public ::testing::TestWithParam<Asset> {};
+
+TEST_P(AssetPicture, DecodesAtItsSizeAndShowsSomething) {
+    const Asset& asset = GetParam();
+    const auto decoded = decodeJpeg(readResource(resource(asset.name)));
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_EQ(decoded->width, asset.width);
+    EXPECT_EQ(decoded->height, asset.height);
+    ASSERT_EQ(decoded->rgb.size(), size_t(asset.width) * size_t(asset.height) * 3);
+
+    // A flat placeholder is no picture: ask for both light and dark pixels.
+    int darkest = 255 * 3;
+    int lightest = 0;
+    for (size_t i = 0; i < decoded->rgb.size(); i += 3) {
+        const int sum = decoded->rgb[i] + decoded->rgb[i + 1] + decoded->rgb[i + 2];
+        darkest = std::min(darkest, sum);
+        lightest = std::max(lightest, sum);
+    }
+    EXPECT_GT(lightest - darkest, 300) << "picture is nearly flat";
+
+    // The windows show it through the pixmap loader.
+    EXPECT_EQ(loadJpegPixmap(resource(asset.name)).size(), QSize(asset.width, asset.height));
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, AssetPicture, ::testing::ValuesIn(kAssets), [](const auto& info) {
+    return QByteArray(info.param.name).replace('.', '_').toStdString();
+});
+
+TEST(AssetResources, HoldExactlyTheShippedPicturesEachDifferent) {
+    std::set<std::string> expected;
+    for (const Asset& asset : kAssets) expected.insert(asset.name);
+    std::set<std::string> found;
+    std::map<QByteArray, std::string> byContent;
+    QDirIterator it(QStringLiteral(":/assets"));
+    while (it.hasNext()) {
+        const QString path = it.next();
+        found.insert(it.fileName().toStdString());
+        // A picture copied over another would show the wrong phone.
+        const auto [at, inserted] =
+            byContent.emplace(readResource(path), it.fileName().toStdString());
+        EXPECT_TRUE(inserted) << it.fileName().toStdString() << " repeats " << at->second;
+    }
+    EXPECT_EQ(found, expected);
+}
+
+struct Damage {
+    const char* name;
+    QByteArray (*apply)(const QByteArray&);
+};
+
+const Damage kDamage[] = {
+    {"empty", [](const QByteArray&) { return QByteArray(); }},
+    {"not_a_jpeg", [](const QByteArray&) { return QByteArray("GIF89a not a jpeg at all"); }},
+    {"marker_only", [](const QByteArray& b) { return b.left(2); }},
+    {"cut_in_header", [](const QByteArray& b) { return b.left(120); }},
+    {"cut_in_scan", [](const QByteArray& b) { return b.left(b.size() / 2); }},
+    {"end_marker_missing", [](const QByteArray& b) { return b.left(b.size() - 2); }},
+    {"scan_overwritten",
+     [](const QByteArray& b) {
+         QByteArray damaged = b;
+         // Past the headers, a run of marker bytes that cannot stand in entropy data.
+         for (qsizetype i = b.size() / 2; i < b.size() / 2 + 64; ++i) damaged[i] = '\xff';
+         return damaged;
+     }},
+};
+
+void PrintTo(const Damage& damage, std::ostream* os) { *os << damage.name; }
+
+class DamagedJpeg : public ::testing::TestWithParam<Damage> {};
+
+TEST_P(DamagedJpeg, GivesNoPictureAndNoCrash) {
+    const QByteArray good = readResource(resource("k750.jpg"));
+    ASSERT_TRUE(decodeJpeg(good).has_value());
+    EXPECT_FALSE(decodeJpeg(GetParam().apply(good)).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, DamagedJpeg, ::testing::ValuesIn(kDamage),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace trellan
