@@ -1,17 +1,460 @@
 #include "advanced/ui/form4.h"
 
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "advanced/ui/captioned_edit.h"
+#include "common/file_io.h"
+#include "common/lines.h"
+#include "common/text8.h"
+#include "common/ui/guard.h"
+#include "common/ui/window_util.h"
+#include "script/ui/form3.h"
 #include "script/ui/script_preview.h"
 
 namespace trellan {
+namespace {
+
+template <typename W>
+W* place(QWidget* parent, const char* name, int x, int y, int width, int height) {
+    auto* widget = new W(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(x, y, width, height);
+    return widget;
+}
+
+QLabel* placeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int width,
+                   int height) {
+    auto* label = place<QLabel>(parent, name, x, y, width, height);
+    label->setText(text);
+    return label;
+}
+
+QPushButton* placeButton(QWidget* parent, const char* name, const QString& text, int x, int y,
+                         int width, int height) {
+    auto* button = place<QPushButton>(parent, name, x, y, width, height);
+    button->setText(text);
+    return button;
+}
+
+QGroupBox* placeGroup(QWidget* parent, const char* name, const QString& title, int x, int y,
+                      int width, int height) {
+    auto* group = place<QGroupBox>(parent, name, x, y, width, height);
+    group->setTitle(title);
+    return group;
+}
+
+// The warning labels: window-colour text on red.
+void warningLook(QLabel* label) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::red);
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Base));
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+}
+
+}  // namespace
 
 TForm4::TForm4(AppContext& context, WindowSet& windows)
     : QWidget(nullptr), context_(context), windows_(windows) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Calvorn Trellan - Script Generator - Advanced..."));
-    Memo1 = new ScriptPreview(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    setFont(sansSerifFont(11));
+    buildLayout();
+    connectHandlers();
+    // The window sizes itself to its panel; outer size 610 x 530 with the frame.
+    setFixedSize(Panel1->size());
+    move(343, 165);
 }
 
-void TForm4::FormCreate() {}
+void TForm4::buildLayout() {
+    Panel1 = place<QFrame>(this, "Panel1", 0, 0, 602, 496);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+    Label2 = placeLabel(Panel1, "Label2", QStringLiteral("Script preview:"), 8, 384, 70, 13);
+    Memo1 = new ScriptPreview(Panel1);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setGeometry(8, 400, 473, 73);
+    Memo1->setReadOnly(true);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette previewPalette = Memo1->palette();
+    previewPalette.setColor(QPalette::Base, Qt::black);
+    previewPalette.setColor(QPalette::Text, QColor(0, 255, 255));
+    Memo1->setPalette(previewPalette);
+
+    Button6 = placeButton(Panel1, "Button6", QStringLiteral("Clear"), 488, 400, 105, 25);
+    Button7 = placeButton(Panel1, "Button7", QStringLiteral("Cancel"), 488, 424, 105, 25);
+    Button5 = placeButton(Panel1, "Button5", QStringLiteral("OK! (Back)"), 488, 448, 105, 25);
+    QFont bold = Button5->font();
+    bold.setBold(true);
+    Button5->setFont(bold);
+    Button5->setEnabled(false);
+
+    GroupBox4 = placeGroup(Panel1, "GroupBox4", QStringLiteral("Status "), 256, 336, 337, 57);
+    Memo3 = place<QPlainTextEdit>(GroupBox4, "Memo3", 8, 16, 321, 33);
+    Memo3->setFrameShape(QFrame::NoFrame);
+    Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette statusPalette = Memo3->palette();
+    statusPalette.setColor(QPalette::Base, statusPalette.color(QPalette::Button));
+    statusPalette.setColor(QPalette::Text, Qt::black);
+    Memo3->setPalette(statusPalette);
+
+    Label5 =
+        placeLabel(Panel1, "Label5",
+                   QStringLiteral(" Only use these features if you know what you're doing!    "), 8,
+                   475, 272, 13);
+    warningLook(Label5);
+    Label6 = placeLabel(
+        Panel1, "Label6",
+        QStringLiteral("  Calvorn is not responsible for any damage caused by this tool!"), 280,
+        475, 313, 13);
+    warningLook(Label6);
+
+    buildFileChangeGroup();
+    buildBandLockGroup();
+    buildOptionsGroup();
+    buildLanguageGroup();
+    buildDeleteGroup();
+
+    // A fallback font may run wider than the design's; captions grow to the right
+    // rather than being cut. The two warning labels keep their fixed stripe.
+    for (QWidget* widget : Panel1->findChildren<QWidget*>()) {
+        const bool caption = qobject_cast<QLabel*>(widget) != nullptr ||
+                             qobject_cast<QRadioButton*>(widget) != nullptr ||
+                             qobject_cast<QCheckBox*>(widget) != nullptr;
+        if (caption && widget != Label5 && widget != Label6) {
+            widget->resize(std::max(widget->width(), widget->sizeHint().width()), widget->height());
+        }
+    }
+}
+
+void TForm4::buildFileChangeGroup() {
+    GroupBox1 = placeGroup(Panel1, "GroupBox1", QStringLiteral("Change files "), 8, 8, 241, 193);
+    RadioButton1 = place<QRadioButton>(GroupBox1, "RadioButton1", 8, 24, 97, 17);
+    RadioButton1->setText(QStringLiteral("Change Sounds"));
+    RadioButton1->setChecked(true);
+    RadioButton2 = place<QRadioButton>(GroupBox1, "RadioButton2", 120, 24, 105, 17);
+    RadioButton2->setText(QStringLiteral("Change Frames"));
+    RadioButton3 = place<QRadioButton>(GroupBox1, "RadioButton3", 8, 40, 97, 17);
+    RadioButton3->setText(QStringLiteral("Change Clipart"));
+    RadioButton5 = place<QRadioButton>(GroupBox1, "RadioButton5", 120, 40, 113, 17);
+    RadioButton5->setText(QStringLiteral("Add new Frames"));
+    RadioButton4 = place<QRadioButton>(GroupBox1, "RadioButton4", 8, 56, 105, 17);
+    RadioButton4->setText(QStringLiteral("Change Funlayer"));
+    Label1 = placeLabel(GroupBox1, "Label1", QStringLiteral("Internal Filename:"), 8, 80, 83, 13);
+    ComboBox1 = place<QComboBox>(GroupBox1, "ComboBox1", 8, 96, 225, 21);
+    ComboBox1->setEditable(true);
+    // Typed text is never an entry of the list.
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    LabeledEdit1 =
+        makeCaptionedEdit(GroupBox1, QStringLiteral("LabeledEdit1"), QStringLiteral("New File..."),
+                          QRect(8, 136, 137, 21), &LabeledEdit1Label);
+    LabeledEdit1->setReadOnly(true);
+    Button1 = placeButton(GroupBox1, "Button1", QStringLiteral("Open"), 144, 136, 89, 21);
+    Button2 = placeButton(GroupBox1, "Button2", QStringLiteral("Add"), 8, 168, 113, 17);
+    // Nothing is chosen before an Open, also when the sound list fails at creation.
+    Button2->setEnabled(false);
+    Button3 = placeButton(GroupBox1, "Button3", QStringLiteral("Reset"), 120, 168, 113, 17);
+}
+
+void TForm4::buildBandLockGroup() {
+    GroupBox2 =
+        placeGroup(Panel1, "GroupBox2", QStringLiteral("Change bandlocks "), 256, 8, 337, 49);
+    ComboBox2 = place<QComboBox>(GroupBox2, "ComboBox2", 8, 16, 257, 21);
+    ComboBox2->setEditable(true);
+    // Typed text never becomes an entry, so reloading lists each name once.
+    ComboBox2->setInsertPolicy(QComboBox::NoInsert);
+    Button4 = placeButton(GroupBox2, "Button4", QStringLiteral("Add"), 264, 16, 65, 21);
+}
+
+void TForm4::buildOptionsGroup() {
+    GroupBox3 = placeGroup(Panel1, "GroupBox3", QStringLiteral("More options "), 256, 64, 337, 177);
+    auto check = [this](const char* name, const char* text, int x, int y, int width) {
+        auto* box = place<QCheckBox>(GroupBox3, name, x, y, width, 17);
+        box->setText(QLatin1String(text));
+        return box;
+    };
+    QFont big = font();
+    big.setBold(true);
+    big.setPixelSize(17);
+
+    CheckBox1 = check("CheckBox1", "Change CDA to:", 8, 16, 97);
+    Label4 = placeLabel(GroupBox3, "Label4", QStringLiteral("CDA"), 120, 16, 38, 20);
+    Label4->setFont(big);
+    Edit2 = place<QLineEdit>(GroupBox3, "Edit2", 160, 16, 65, 21);
+    Label3 = placeLabel(GroupBox3, "Label3", QStringLiteral("/"), 232, 16, 6, 20);
+    Label3->setFont(big);
+    Edit6 = place<QLineEdit>(GroupBox3, "Edit6", 248, 16, 25, 21);
+    Button12 = placeButton(GroupBox3, "Button12", QStringLiteral("From list"), 280, 16, 49, 21);
+    Button12->setEnabled(false);
+
+    CheckBox2 = check("CheckBox2", "Change Revision to:", 8, 40, 113);
+    Edit3 = place<QLineEdit>(GroupBox3, "Edit3", 160, 40, 113, 21);
+    Button14 = placeButton(GroupBox3, "Button14", QStringLiteral("From list"), 280, 40, 49, 21);
+    Button14->setEnabled(false);
+
+    CheckBox3 = check("CheckBox3", "Change '1E0W' to:", 8, 64, 113);
+    Edit4 = place<QLineEdit>(GroupBox3, "Edit4", 160, 64, 169, 21);
+    CheckBox4 = check("CheckBox4", "Change LP Info to:", 8, 88, 113);
+    Edit5 = place<QLineEdit>(GroupBox3, "Edit5", 160, 88, 169, 21);
+    CheckBox5 = check("CheckBox5", "Fix Z1010 voice control", 8, 112, 137);
+    CheckBox6 = check("CheckBox6", "Enable channel + battery info", 160, 112, 169);
+    Button8 =
+        placeButton(GroupBox3, "Button8", QStringLiteral("Add these options"), 8, 136, 321, 17);
+
+    for (QLineEdit* digits : {Edit2, Edit6}) {
+        digits->installEventFilter(this);
+        // A drop would put any text in, past the key filter.
+        digits->setAcceptDrops(false);
+        digits->setInputMethodHints(Qt::ImhDigitsOnly);
+    }
+}
+
+void TForm4::buildLanguageGroup() {
+    GroupBox5 = placeGroup(Panel1, "GroupBox5", QStringLiteral("Languages "), 8, 208, 241, 169);
+    RadioButton6 = place<QRadioButton>(GroupBox5, "RadioButton6", 8, 32, 73, 17);
+    RadioButton6->setText(QStringLiteral("Standard"));
+    RadioButton6->setChecked(true);
+    RadioButton7 = place<QRadioButton>(GroupBox5, "RadioButton7", 80, 32, 82, 17);
+    RadioButton7->setText(QStringLiteral("Write T9 only"));
+    CheckBox7 = place<QCheckBox>(GroupBox5, "CheckBox7", 80, 64, 81, 17);
+    CheckBox7->setText(QStringLiteral("Write T9 file"));
+    LabeledEdit2 = makeCaptionedEdit(GroupBox5, QStringLiteral("LabeledEdit2"),
+                                     QStringLiteral("Language file:"), QRect(8, 80, 153, 21),
+                                     &LabeledEdit2Label);
+    Button9 = placeButton(GroupBox5, "Button9", QStringLiteral("Open"), 160, 80, 75, 21);
+    LabeledEdit3 = makeCaptionedEdit(GroupBox5, QStringLiteral("LabeledEdit3"),
+                                     QStringLiteral("Single T9 file:"), QRect(8, 120, 153, 21),
+                                     &LabeledEdit3Label);
+    setCaptionedEnabled(LabeledEdit3, LabeledEdit3Label, false);
+    Button11 = placeButton(GroupBox5, "Button11", QStringLiteral("Open"), 158, 120, 75, 21);
+    Button11->setEnabled(false);
+    Button10 = placeButton(GroupBox5, "Button10", QStringLiteral("Add"), 8, 144, 225, 17);
+    Button10->setEnabled(false);
+}
+
+void TForm4::buildDeleteGroup() {
+    GroupBox6 = placeGroup(Panel1, "GroupBox6", QStringLiteral("Delete file "), 256, 248, 337, 81);
+    auto kind = [this](const char* name, const char* text, int x, int width) {
+        auto* button = place<QRadioButton>(GroupBox6, name, x, 24, width, 17);
+        button->setText(QLatin1String(text));
+        return button;
+    };
+    RadioButton8 = kind("RadioButton8", "Sound", 8, 57);
+    RadioButton9 = kind("RadioButton9", "Clipart", 64, 57);
+    RadioButton11 = kind("RadioButton11", "Funlayer", 120, 65);
+    RadioButton10 = kind("RadioButton10", "Frame", 184, 49);
+    RadioButton12 = kind("RadioButton12", "Language / T9", 238, 91);
+    Label7 = placeLabel(GroupBox6, "Label7", QStringLiteral("Filename:"), 8, 56, 45, 13);
+    Edit7 = place<QLineEdit>(GroupBox6, "Edit7", 56, 52, 177, 21);
+    Edit7->installEventFilter(this);
+    Button13 = placeButton(GroupBox6, "Button13", QStringLiteral("Add command"), 232, 52, 97, 21);
+    Button13->setEnabled(false);
+}
+
+void TForm4::connectHandlers() {
+    Platform& platform = context_.platform;
+    auto onClick = [&](QPushButton* button, void (TForm4::*handler)()) {
+        connectGuarded(platform, button, &QPushButton::clicked, this,
+                       [this, handler] { (this->*handler)(); });
+    };
+    // A radio button's handler runs when it becomes selected, not when it is left.
+    auto onSelected = [&](QRadioButton* button, void (TForm4::*handler)()) {
+        QObject::connect(button, &QRadioButton::toggled, this, [this, handler](bool checked) {
+            if (checked) {
+                runGuarded(context_.platform, [this, handler] { (this->*handler)(); });
+            }
+        });
+    };
+    auto onEdited = [&](QLineEdit* edit, void (TForm4::*handler)()) {
+        connectGuarded(platform, edit, &QLineEdit::textChanged, this,
+                       [this, handler] { (this->*handler)(); });
+    };
+
+    onClick(Button5, &TForm4::Button5Click);
+    onClick(Button6, &TForm4::Button6Click);
+    onClick(Button7, &TForm4::Button7Click);
+
+    onSelected(RadioButton1, &TForm4::RadioButton1Click);
+    onSelected(RadioButton2, &TForm4::RadioButton2Click);
+    onSelected(RadioButton3, &TForm4::RadioButton3Click);
+    onSelected(RadioButton4, &TForm4::RadioButton4Click);
+    onSelected(RadioButton5, &TForm4::RadioButton5Click);
+    // Only the user's changes count: a pick from the list or typing in the box.
+    connectGuarded(platform, ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+    connectGuarded(platform, ComboBox1->lineEdit(), &QLineEdit::textEdited, this,
+                   [this] { ComboBox1Change(); });
+    onClick(Button1, &TForm4::Button1Click);
+    onClick(Button2, &TForm4::Button2Click);
+    onClick(Button3, &TForm4::Button3Click);
+
+    onClick(Button4, &TForm4::Button4Click);
+    onClick(Button8, &TForm4::Button8Click);
+    onEdited(Edit2, &TForm4::Edit2Change);
+    onEdited(Edit6, &TForm4::Edit6Change);
+    onEdited(Edit3, &TForm4::Edit3Change);
+    onEdited(Edit4, &TForm4::Edit4Change);
+    onEdited(Edit5, &TForm4::Edit5Change);
+
+    onClick(Button9, &TForm4::Button9Click);
+    onClick(Button11, &TForm4::Button11Click);
+    onSelected(RadioButton6, &TForm4::RadioButton6Click);
+    onSelected(RadioButton7, &TForm4::RadioButton7Click);
+    onClick(Button10, &TForm4::Button10Click);
+    onSelected(RadioButton8, &TForm4::RadioButton8Click);
+    onSelected(RadioButton9, &TForm4::RadioButton9Click);
+    onSelected(RadioButton11, &TForm4::RadioButton11Click);
+    onSelected(RadioButton10, &TForm4::RadioButton10Click);
+    onSelected(RadioButton12, &TForm4::RadioButton12Click);
+    onClick(Button13, &TForm4::Button13Click);
+}
+
+bool TForm4::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Edit2 || watched == Edit6) {
+        auto* edit = static_cast<QLineEdit*>(watched);
+        switch (event->type()) {
+            case QEvent::ShortcutOverride:
+                // Paste keys come to the key filter, never to a shortcut.
+                if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+                    event->accept();
+                    return true;
+                }
+                break;
+            case QEvent::KeyPress: {
+                bool swallowed = true;
+                runGuarded(context_.platform,
+                           [&] { swallowed = Edit2KeyDown(edit, static_cast<QKeyEvent*>(event)); });
+                return swallowed;
+            }
+            case QEvent::ContextMenu:
+                return showDigitFieldMenu(edit,
+                                          static_cast<QContextMenuEvent*>(event)->globalPos());
+            case QEvent::MouseButtonRelease:
+                // The middle button pastes the selection, past the key filter.
+                return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
+            default:
+                break;
+        }
+    } else if (watched == Edit7 && event->type() == QEvent::FocusIn) {
+        // Only focus moved here from another control, not the window's reactivation
+        // or a closed context menu.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            runGuarded(context_.platform, [this] { Edit7Enter(); });
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// --- Helpers shared by the groups ---------------------------------------------------------
+
+void TForm4::select(QRadioButton* button, void (TForm4::*handler)()) {
+    if (button->isChecked()) {
+        return;
+    }
+    {
+        const QSignalBlocker blocker(button);
+        button->setChecked(true);
+    }
+    (this->*handler)();
+}
+
+void TForm4::appendStatus(const QString& line) { Memo3->appendPlainText(line); }
+
+void TForm4::showError(const QString& text) {
+    context_.platform.messageBox(this, QStringLiteral("Error"), text, MessageIcon::None);
+}
+
+QStringList TForm4::readCatalogue(const QString& relative) const {
+    QStringList lines;
+    for (const QByteArray& line : splitLines(readWholeFile(programFolder_ + relative)).lines) {
+        lines << fromSystem8(line);
+    }
+    return lines;
+}
+
+std::optional<QString> TForm4::runOpenDialog() {
+    const auto chosen =
+        context_.platform.openFile(this, {dialogFilter_, dialogFileName_, dialogFolder_, {}});
+    // A confirmed dialog has made the chosen file's folder current.
+    dialogFolder_ = QDir::currentPath();
+    if (!chosen || !fileExists(*chosen)) {
+        return std::nullopt;
+    }
+    return chosen;
+}
+
+void TForm4::setDialogPattern(const QString& pattern) {
+    dialogFilter_ = pattern;
+    dialogFileName_ = pattern;
+}
+
+// --- Lifecycle and hand-back --------------------------------------------------------------
+
+void TForm4::FormCreate() {
+    CheckBox7->setEnabled(false);
+    programFolder_ = context_.programFolder;
+    loadNameList(advanced::FileChangeMode::ChangeSounds);
+    Button2->setEnabled(false);
+    fileChangeMode_ = advanced::FileChangeMode::ChangeSounds;
+    loadBandLocks();
+}
+
+void TForm4::FormClose() {
+    if (windows_.form3 != nullptr) {
+        windows_.form3->setEnabled(true);
+    }
+}
+
+void TForm4::closeEvent(QCloseEvent* event) {
+    runGuarded(context_.platform, [this] { FormClose(); });
+    event->accept();
+}
+
+void TForm4::closeWindow() {
+    FormClose();
+    hide();
+}
+
+void TForm4::Button5Click() {
+    TForm3* form3 = windows_.form3;
+    form3->Memo1->empty();
+    form3->Memo1->setWholeText(Memo1->wholeText());
+    closeWindow();
+    form3->setEnabled(true);
+    form3->Button11->setEnabled(true);
+}
+
+void TForm4::Button6Click() {
+    Memo1->empty();
+    Button5->setEnabled(false);
+}
+
+void TForm4::Button7Click() {
+    select(RadioButton1, &TForm4::RadioButton1Click);
+    loadNameList(advanced::FileChangeMode::ChangeSounds);
+    amrCompanion_.clear();
+    LabeledEdit1->clear();
+    Button2->setEnabled(false);
+    Memo1->empty();
+    Memo3->clear();
+    fileChangeMode_ = advanced::FileChangeMode::ChangeSounds;
+    loadBandLocks();
+    closeWindow();
+}
 
 }  // namespace trellan

@@ -1,0 +1,124 @@
+// The "Change files" group of the advanced window.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "advanced/ui/captioned_edit.h"
+#include "advanced/ui/form4.h"
+#include "common/file_io.h"
+#include "script/script_lines.h"
+#include "script/ui/script_preview.h"
+
+namespace trellan {
+
+using advanced::FileChangeMode;
+
+void TForm4::loadNameList(FileChangeMode mode) {
+    ComboBox1->clear();
+    ComboBox1->clearEditText();
+    const QStringList names = readCatalogue(advanced::nameListFile(mode));
+    ComboBox1->addItems(names);
+    if (!names.isEmpty()) {
+        ComboBox1->setCurrentIndex(0);
+    }
+    // The first entry decides the extension of every entry.
+    requiredExtension_ = script::extensionOf(names.value(0));
+    setDialogPattern(QLatin1Char('*') + requiredExtension_);
+}
+
+void TForm4::selectFileChangeMode(FileChangeMode mode) {
+    Button2->setEnabled(false);
+    ComboBox1->setEnabled(true);
+    loadNameList(mode);
+    fileChangeMode_ = mode;
+}
+
+void TForm4::RadioButton1Click() { selectFileChangeMode(FileChangeMode::ChangeSounds); }
+void TForm4::RadioButton2Click() { selectFileChangeMode(FileChangeMode::ChangeFrames); }
+void TForm4::RadioButton3Click() { selectFileChangeMode(FileChangeMode::ChangeClipart); }
+void TForm4::RadioButton4Click() { selectFileChangeMode(FileChangeMode::ChangeFunlayer); }
+
+void TForm4::RadioButton5Click() {
+    Button2->setEnabled(false);
+    ComboBox1->setEnabled(false);
+    requiredExtension_ = QStringLiteral(".png");
+    setDialogPattern(QLatin1Char('*') + requiredExtension_);
+    fileChangeMode_ = FileChangeMode::AddNewFrames;
+}
+
+void TForm4::ComboBox1Change() {
+    requiredExtension_ = script::extensionOf(ComboBox1->itemText(0));
+    setDialogPattern(QLatin1Char('*') + requiredExtension_);
+    amrCompanion_.clear();
+    LabeledEdit1->clear();
+    Button2->setEnabled(false);
+}
+
+void TForm4::Button1Click() {
+    Button2->setEnabled(false);
+    LabeledEdit1->clear();
+    QPalette palette = LabeledEdit1->palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    LabeledEdit1->setPalette(palette);
+
+    const auto chosen = runOpenDialog();
+    if (!chosen) {
+        return;
+    }
+    const QString& path = *chosen;
+    if (script::extensionOf(path) != requiredExtension_) {
+        showError(QStringLiteral("Could not open file! Must be right format and have ") +
+                  requiredExtension_ + QStringLiteral(" extension!"));
+        return;
+    }
+    if (fileChangeMode_ == FileChangeMode::ChangeSounds) {
+        const QString amr = script::withExtension(path, QStringLiteral(".amr"));
+        if (!fileExists(amr)) {
+            showError(QStringLiteral(
+                "Could not open .amr file! Note: .amr and .mid file must have same filename!"));
+            return;
+        }
+        amrCompanion_ = amr;
+    }
+    chosenFile_ = path;
+    showShortenedPath(LabeledEdit1, LabeledEdit1Label, path, 100);
+    LabeledEdit1->setToolTip(path);
+    Button2->setEnabled(true);
+}
+
+void TForm4::Button2Click() {
+    const bool usesList = fileChangeMode_ != FileChangeMode::AddNewFrames;
+    const int index = ComboBox1->currentIndex();
+    const QString name = index < 0 ? QString() : ComboBox1->itemText(index);
+    // An empty name would make the lines name the phone folder itself.
+    if (usesList && name.isEmpty()) {
+        showError(QStringLiteral("No internal filename selected! Please chose one from the list."));
+        return;
+    }
+    Memo1->appendLines(
+        advanced::fileChangeLines(fileChangeMode_, name, chosenFile_, amrCompanion_));
+    appendStatus(advanced::addedStatus(chosenFile_));
+    // Enabled before the list is reloaded, so a failing reload cannot strand the lines.
+    Button5->setEnabled(true);
+
+    select(RadioButton1, &TForm4::RadioButton1Click);
+    ComboBox1->setEnabled(true);
+    loadNameList(FileChangeMode::ChangeSounds);
+    amrCompanion_.clear();
+    LabeledEdit1->clear();
+    Button2->setEnabled(false);
+}
+
+void TForm4::Button3Click() {
+    select(RadioButton1, &TForm4::RadioButton1Click);
+    ComboBox1->setEnabled(true);
+    loadNameList(FileChangeMode::ChangeSounds);
+    amrCompanion_.clear();
+    LabeledEdit1->clear();
+    Button2->setEnabled(false);
+    LabeledEdit1->setToolTip(QString());
+}
+
+}  // namespace trellan

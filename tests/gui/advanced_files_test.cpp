@@ -1,0 +1,255 @@
+#include <QTest>
+
+#include "advanced_fixture.h"
+#include "common/short_path.h"
+
+namespace trellan::testing {
+namespace {
+
+using FileChange = AdvancedTest;
+
+const char* kAmrMessage =
+    "Could not open .amr file! Note: .amr and .mid file must have same filename!";
+
+// Selects an entry as the user does, with the arrow keys.
+void pick(QComboBox* box, int index) {
+    while (box->currentIndex() < index) QTest::keyClick(box, Qt::Key_Down);
+    while (box->currentIndex() > index) QTest::keyClick(box, Qt::Key_Up);
+    ASSERT_EQ(box->currentIndex(), index);
+}
+
+TEST_F(FileChange, ChangeSoundsWritesSixLinesWithTheAmrCompanion) {
+    create();
+    openFromGenerator();
+    const QString mid = localFile("tones/my tone.mid");
+    const QString amr = localFile("tones/my tone.amr");
+    pick(form4()->ComboBox1, 1);
+    platform_.openAnswers.push_back(mid);
+    click(form4()->Button1);
+    ASSERT_TRUE(form4()->Button2->isEnabled());
+    EXPECT_EQ(form4()->LabeledEdit1->toolTip(), mid);
+    click(form4()->Button2);
+
+    EXPECT_EQ(previewLines(), (QStringList{"deletefile:/tpa/preset/system/sound/ring2.mid", mid,
+                                           "/tpa/preset/system/sound/ring2.mid",
+                                           "deletefile:/tpa/preset/system/sound/ring2.amr", amr,
+                                           "/tpa/preset/system/sound/ring2.amr"}));
+    EXPECT_EQ(statusLines(), QStringList{"Added my tone.mid successfully!"});
+    EXPECT_TRUE(platform_.boxes.empty());
+    // Back in Change Sounds with nothing chosen.
+    EXPECT_TRUE(form4()->RadioButton1->isChecked());
+    EXPECT_EQ(form4()->ComboBox1->currentIndex(), 0);
+    EXPECT_FALSE(form4()->Button2->isEnabled());
+    EXPECT_EQ(form4()->LabeledEdit1->text(), "");
+    EXPECT_EQ(form4()->LabeledEdit1->toolTip(), mid);
+    EXPECT_TRUE(form4()->Button5->isEnabled());
+}
+
+struct ModeCase {
+    const char* name;
+    const char* radio;
+    const char* pattern;
+    QStringList lines;  // %1 stands for the local file
+};
+
+class FileChangeModes : public AdvancedTest, public ::testing::WithParamInterface<ModeCase> {};
+
+TEST_P(FileChangeModes, AddWritesTheModesLines) {
+    const ModeCase& c = GetParam();
+    create();
+    openFromGenerator();
+    click(child<QRadioButton>(form4(), c.radio));
+    ASSERT_TRUE(platform_.boxes.empty());
+    const QString local = localFile(QStringLiteral("pics/new pic.png"));
+    platform_.openAnswers.push_back(local);
+    click(form4()->Button1);
+    ASSERT_EQ(platform_.openRequests.size(), 1u);
+    EXPECT_EQ(platform_.openRequests[0].filter, c.pattern);
+    EXPECT_EQ(platform_.openRequests[0].fileName, c.pattern);
+    click(form4()->Button2);
+    QStringList expected;
+    for (const QString& line : c.lines) expected << (line == "%1" ? local : line);
+    EXPECT_EQ(previewLines(), expected);
+    EXPECT_EQ(statusLines(), QStringList{"Added new pic.png successfully!"});
+    EXPECT_TRUE(form4()->RadioButton1->isChecked());
+    EXPECT_TRUE(form4()->ComboBox1->isEnabled());
+    EXPECT_EQ(items(form4()->ComboBox1), (QStringList{"ring1.mid", "ring2.mid"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, FileChangeModes,
+    ::testing::Values(ModeCase{"clipart",
+                               "RadioButton3",
+                               "*.png",
+                               {"deletefile:/tpa/preset/system/multimedia/pe/clipart/clip1.png",
+                                "%1", "/tpa/preset/system/multimedia/pe/clipart/clip1.png"}},
+                      ModeCase{"frames",
+                               "RadioButton2",
+                               "*.png",
+                               {"deletefile:/tpa/preset/system/multimedia/pe/frames/frame1.png",
+                                "%1", "/tpa/preset/system/multimedia/pe/frames/frame1.png"}},
+                      ModeCase{"funlayer",
+                               "RadioButton4",
+                               "*.png",
+                               {"deletefile:/tpa/preset/system/multimedia/pe/funlayer/fun1.png",
+                                "%1", "/tpa/preset/system/multimedia/pe/funlayer/fun1.png"}},
+                      ModeCase{"new_frame",
+                               "RadioButton5",
+                               "*.png",
+                               {"%1", "/tpa/preset/system/multimedia/pe/frames/new pic.png"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FileChange, DialogUsesTheListsExtensionAndTheLastFolder) {
+    create();
+    const QString mid = localFile("a/b/t.mid");
+    localFile("a/b/t.amr");
+    platform_.openAnswers = {mid, std::nullopt};
+    click(form4()->Button1);
+    click(form4()->Button1);
+    ASSERT_EQ(platform_.openRequests.size(), 2u);
+    EXPECT_EQ(platform_.openRequests[0].filter, "*.mid");
+    EXPECT_EQ(platform_.openRequests[0].fileName, "*.mid");
+    EXPECT_EQ(platform_.openRequests[0].startFolder, "");
+    EXPECT_EQ(QDir(platform_.openRequests[1].startFolder), QDir(path("a/b")));
+}
+
+TEST_F(FileChange, OpenRefusals) {
+    create();
+    platform_.openAnswers = {localFile("t/lonely.mid")};
+    click(form4()->Button1);  // no AMR companion beside it
+    EXPECT_FALSE(form4()->Button2->isEnabled());
+    click(form4()->RadioButton3);
+    const QString capitals = localFile("p/PIC.PNG");
+    const QString good = localFile("p/pic.png");
+    // Wrong extension (letter case counts), a cancelled dialog, a missing file.
+    platform_.openAnswers = {good, capitals, std::nullopt, path("p/none.png")};
+    click(form4()->Button1);
+    ASSERT_TRUE(form4()->Button2->isEnabled());
+    for (int i = 0; i < 3; ++i) {
+        click(form4()->Button1);
+        EXPECT_FALSE(form4()->Button2->isEnabled());
+        EXPECT_EQ(form4()->LabeledEdit1->text(), "");
+    }
+    EXPECT_EQ(errorTexts(),
+              (QStringList{kAmrMessage,
+                           "Could not open file! Must be right format and have .png extension!"}));
+}
+
+TEST_F(FileChange, ShowsTheFileShortenedTo100Pixels) {
+    create();
+    const QString mid = localFile("some/deep/folder/chain/of/names/tone.mid");
+    localFile("some/deep/folder/chain/of/names/tone.amr");
+    platform_.openAnswers = {mid};
+    click(form4()->Button1);
+    const QFontMetrics metrics(form4()->LabeledEdit1Label->font());
+    const auto width = [&](const QString& s) { return metrics.horizontalAdvance(s); };
+    EXPECT_EQ(form4()->LabeledEdit1->text(), shortenedPath(mid, 100, width));
+    EXPECT_NE(form4()->LabeledEdit1->text(), shortenedPath(mid, 140, width));
+}
+
+TEST_F(FileChange, UserChangingTheListForgetsTheFileButTheProgramDoesNot) {
+    create();
+    platform_.openAnswers = {localFile("t/x.mid"), localFile("t/x.mid")};
+    localFile("t/x.amr");
+    click(form4()->Button1);
+    form4()->ComboBox1->setCurrentIndex(1);  // the program's change: no handler
+    EXPECT_TRUE(form4()->Button2->isEnabled());
+    pick(form4()->ComboBox1, 0);
+    EXPECT_FALSE(form4()->Button2->isEnabled());
+    EXPECT_EQ(form4()->LabeledEdit1->text(), "");
+
+    click(form4()->Button1);
+    ASSERT_TRUE(form4()->Button2->isEnabled());
+    QTest::keyClicks(form4()->ComboBox1->lineEdit(), "typed");
+    EXPECT_FALSE(form4()->Button2->isEnabled());
+}
+
+TEST_F(FileChange, RequiredExtensionComesFromTheFirstEntry) {
+    writeFile(dir_.path(), "cda/clipart.cdt", "first.png\r\nsecond.gif\r\n");
+    create();
+    click(form4()->RadioButton3);
+    pick(form4()->ComboBox1, 1);
+    platform_.openAnswers = {localFile("p/x.gif")};
+    click(form4()->Button1);
+    EXPECT_EQ(platform_.openRequests.back().filter, "*.png");
+    EXPECT_EQ(errorTexts(),
+              QStringList{"Could not open file! Must be right format and have .png extension!"});
+}
+
+TEST_F(FileChange, EntriesAreUsedVerbatim) {
+    writeFile(dir_.path(), "cda/sound.cdt", " bell \nring2.mid");
+    create();
+    EXPECT_EQ(items(form4()->ComboBox1), (QStringList{" bell ", "ring2.mid"}));
+    // No extension on the first entry: files without one are required.
+    const QString local = localFile("t/plain");
+    localFile("t/plain.amr");
+    platform_.openAnswers = {local};
+    click(form4()->Button1);
+    EXPECT_EQ(platform_.openRequests.back().filter, "*");
+    click(form4()->Button2);
+    EXPECT_EQ(previewLines(), (QStringList{"deletefile:/tpa/preset/system/sound/ bell ", local,
+                                           "/tpa/preset/system/sound/ bell ",
+                                           "deletefile:/tpa/preset/system/sound/ bell .amr",
+                                           local + ".amr", "/tpa/preset/system/sound/ bell .amr"}));
+}
+
+TEST_F(FileChange, AddWithoutAnEntryIsRefused) {
+    writeFile(dir_.path(), "cda/clipart.cdt", "");
+    writeFile(dir_.path(), "cda/funlayer.cdt", "\r\nfun.png\r\n");
+    create();
+    for (const char* radio : {"RadioButton3", "RadioButton4"}) {
+        click(child<QRadioButton>(form4(), radio));
+        platform_.openAnswers = {localFile("p/noext")};
+        platform_.boxes.clear();
+        click(form4()->Button1);
+        ASSERT_TRUE(form4()->Button2->isEnabled()) << radio;
+        click(form4()->Button2);
+        EXPECT_EQ(errorTexts(),
+                  QStringList{"No internal filename selected! Please chose one from the list."});
+        EXPECT_EQ(preview(), "");
+        EXPECT_TRUE(statusLines().isEmpty());
+        EXPECT_FALSE(form4()->Button5->isEnabled());
+    }
+}
+
+TEST_F(FileChange, AddNewFramesKeepsTheListDisabled) {
+    create();
+    click(form4()->RadioButton3);
+    click(form4()->RadioButton5);
+    EXPECT_FALSE(form4()->ComboBox1->isEnabled());
+    EXPECT_EQ(items(form4()->ComboBox1), (QStringList{"clip1.png", "clip2.png"}));
+    click(form4()->RadioButton1);
+    EXPECT_TRUE(form4()->ComboBox1->isEnabled());
+    EXPECT_EQ(items(form4()->ComboBox1), (QStringList{"ring1.mid", "ring2.mid"}));
+}
+
+TEST_F(FileChange, ResetForgetsTheFileAndItsHint) {
+    create();
+    click(form4()->RadioButton3);
+    platform_.openAnswers = {localFile("p/x.png")};
+    click(form4()->Button1);
+    click(form4()->Button3);
+    EXPECT_TRUE(form4()->RadioButton1->isChecked());
+    EXPECT_FALSE(form4()->Button2->isEnabled());
+    EXPECT_EQ(form4()->LabeledEdit1->text(), "");
+    EXPECT_EQ(form4()->LabeledEdit1->toolTip(), "");
+    EXPECT_EQ(items(form4()->ComboBox1), (QStringList{"ring1.mid", "ring2.mid"}));
+    EXPECT_EQ(preview(), "");
+}
+
+TEST_F(FileChange, DeleteKindsDoNotChangeTheLinesAndLanguagesShareTheDialog) {
+    create();
+    click(form4()->RadioButton3);
+    platform_.openAnswers = {localFile("l/x.lng"), localFile("p/pic.png")};
+    click(form4()->Button9);  // the Languages Open leaves its filter set
+    click(form4()->Button1);
+    EXPECT_EQ(platform_.openRequests.back().filter, "*.lng");
+    ASSERT_TRUE(form4()->Button2->isEnabled());  // the test still wants ".png"
+    click(form4()->RadioButton8);
+    click(form4()->Button2);
+    EXPECT_EQ(previewLines().first(),
+              "deletefile:/tpa/preset/system/multimedia/pe/clipart/clip1.png");
+}
+
+}  // namespace
+}  // namespace trellan::testing
