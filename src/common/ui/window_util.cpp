@@ -13,20 +13,7 @@ void showWindow(QWidget* window) {
 }
 
 void removeMaximizeBox(QWidget* window) {
-    // Without the customize hint the window manager adds its own maximise box.
-    const Qt::WindowFlags flags =
-        (window->windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) &
-        ~Qt::WindowMaximizeButtonHint;
-    if (flags == window->windowFlags()) {
-        return;
-    }
-    // Changing the flags hides a shown window; a second run must not make it vanish.
-    const bool shown = window->isVisible();
-    window->setWindowFlags(flags);
-    if (shown) {
-        window->show();
-    }
+    window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 }
 
 QFont sansSerifFont(int pixelHeight) {

@@ -252,11 +252,14 @@ void TForm1::buildRightColumn(QWidget* parent) {
 
     Label14 = label(GroupBox2, "Label14", QStringLiteral("Camera shutter sound:"), 8, 168);
     CameraOn = named(new QRadioButton(QStringLiteral("On"), GroupBox2), "CameraOn");
-    CameraOn->setGeometry(128, 166, 38, 17);
+    CameraOn->setGeometry(128, 166, 40, 17);
     CameraOff =
         named(new QRadioButton(QStringLiteral("Off (in silent mode)"), GroupBox2), "CameraOff");
     CameraOff->setGeometry(168, 166, 124, 17);
     CameraOff->setChecked(true);
+    for (QRadioButton* radio : {CameraOn, CameraOff}) {
+        fitFontToWidth(radio, radio->width());
+    }
 
     Panel7 = named(new QFrame(GroupBox2), "Panel7");
     Panel7->setGeometry(296, 16, 109, 173);
