@@ -142,6 +142,9 @@ TEST_F(MainWindowTest, StartsReadyToChooseAModel) {
     EXPECT_EQ(f->ListBox2->count(), 0);
     // All pictures are shown; NoImage, created last, is the one on top.
     EXPECT_EQ(visiblePictures().size(), 8);
+    for (JpegPicture* picture : f->findChildren<JpegPicture*>()) {
+        EXPECT_TRUE(picture->decoded()) << picture->objectName().toStdString();
+    }
     EXPECT_EQ(f->Panel7->childAt(f->NoImage->geometry().center()), f->NoImage);
     EXPECT_TRUE(f->Cam->isVisible());
     EXPECT_TRUE(f->CamOff->isVisible());
