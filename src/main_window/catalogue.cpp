@@ -2,9 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <utility>
 
 #include "common/file_io.h"
-#include "common/lines.h"
 
 namespace trellan {
 namespace {
@@ -13,31 +13,55 @@ constexpr qsizetype kEntryLines = 7;
 
 }  // namespace
 
-std::vector<QByteArray> modelNames(QByteArrayView catalogueBytes) {
-    return splitLines(catalogueBytes).lines;
+CatalogueLines::CatalogueLines(QByteArray bytes) : bytes_(std::move(bytes)) {
+    const char* data = bytes_.constData();
+    const qsizetype size = bytes_.size();
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < size) {
+        const char c = data[i];
+        if (c == '\r' || c == '\n') {
+            spans_.push_back({start, i - start});
+            i += (c == '\r' && i + 1 < size && data[i + 1] == '\n') ? 2 : 1;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < size) {
+        spans_.push_back({start, size - start});
+    }
 }
 
-std::vector<QByteArray> fileSystemNames(const std::vector<QByteArray>& variantLines) {
-    std::vector<QByteArray> names;
-    const auto count = static_cast<qsizetype>(variantLines.size());
-    // Line 0 is listed untested; a missing marker ends the list at the end of the lines.
-    for (qsizetype i = 0; i < count; i += kEntryLines) {
-        if (i > 0 && variantLines[static_cast<size_t>(i)] == "#") {
+QByteArrayView CatalogueLines::at(qsizetype index) const {
+    if (index < 0 || index >= size()) {
+        return {};
+    }
+    const Span& span = spans_[static_cast<size_t>(index)];
+    return QByteArrayView(bytes_.constData() + span.begin, span.length);
+}
+
+std::vector<qsizetype> fileSystemLines(const CatalogueLines& variantLines) {
+    std::vector<qsizetype> lines;
+    lines.reserve(static_cast<size_t>(variantLines.size() / kEntryLines + 1));
+    // A missing marker ends the list at the end of the lines.
+    for (qsizetype i = 0; i < variantLines.size(); i += kEntryLines) {
+        if (i > 0 && variantLines.at(i) == QByteArrayView("#")) {
             break;
         }
-        names.push_back(variantLines[static_cast<size_t>(i)]);
+        lines.push_back(i);
     }
-    return names;
+    return lines;
 }
 
-std::optional<FileSystemEntry> findFileSystemEntry(const std::vector<QByteArray>& variantLines,
+std::optional<FileSystemEntry> findFileSystemEntry(const CatalogueLines& variantLines,
                                                    QByteArrayView name) {
-    for (size_t i = 0; i < variantLines.size(); ++i) {
-        if (variantLines[i] == name) {
-            const auto at = static_cast<qsizetype>(i);
-            return FileSystemEntry{lineAt(variantLines, at),     lineAt(variantLines, at + 1),
-                                   lineAt(variantLines, at + 2), lineAt(variantLines, at + 3),
-                                   lineAt(variantLines, at + 4), lineAt(variantLines, at + 5)};
+    for (qsizetype i = 0; i < variantLines.size(); ++i) {
+        if (variantLines.at(i) == name) {
+            const auto field = [&](qsizetype offset) {
+                return variantLines.at(i + offset).toByteArray();
+            };
+            return FileSystemEntry{field(0), field(1), field(2), field(3), field(4), field(5)};
         }
     }
     return std::nullopt;
@@ -47,17 +71,18 @@ QString modelCataloguePath(const QString& baseFolder) {
     return QDir(baseFolder).filePath(QStringLiteral("cda/models.cdt"));
 }
 
-QString variantCataloguePath(const QString& baseFolder, const QByteArray& model) {
+QString variantCataloguePath(const QString& baseFolder, QByteArrayView model) {
     return QDir(baseFolder)
-        .filePath(QStringLiteral("cda/") + QFile::decodeName(model) + QStringLiteral(".cdt"));
+        .filePath(QStringLiteral("cda/") + QFile::decodeName(model.toByteArray()) +
+                  QStringLiteral(".cdt"));
 }
 
-std::vector<QByteArray> readModelNames(const QString& baseFolder) {
-    return modelNames(readWholeFile(modelCataloguePath(baseFolder)));
+CatalogueLines readModelCatalogue(const QString& baseFolder) {
+    return CatalogueLines(readWholeFile(modelCataloguePath(baseFolder)));
 }
 
-std::vector<QByteArray> readVariantLines(const QString& baseFolder, const QByteArray& model) {
-    return splitLines(readWholeFile(variantCataloguePath(baseFolder, model))).lines;
+CatalogueLines readVariantCatalogue(const QString& baseFolder, QByteArrayView model) {
+    return CatalogueLines(readWholeFile(variantCataloguePath(baseFolder, model)));
 }
 
 }  // namespace trellan

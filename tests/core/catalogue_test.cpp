@@ -23,6 +23,44 @@ namespace {
 
 using Names = std::vector<QByteArray>;
 
+Names linesOf(const CatalogueLines& lines) {
+    Names all;
+    for (qsizetype i = 0; i < lines.size(); ++i) all.push_back(lines.at(i).toByteArray());
+    return all;
+}
+
+Names listedNames(const CatalogueLines& lines) {
+    Names names;
+    for (qsizetype line : fileSystemLines(lines)) names.push_back(lines.at(line).toByteArray());
+    return names;
+}
+
+struct SplitCase {
+    const char* name;
+    QByteArray bytes;
+    Names lines;
+};
+
+class CatalogueSplit : public ::testing::TestWithParam<SplitCase> {};
+
+TEST_P(CatalogueSplit, KeepsEveryLineByteForByte) {
+    const CatalogueLines lines(GetParam().bytes);
+    EXPECT_EQ(linesOf(lines), GetParam().lines);
+    EXPECT_TRUE(lines.at(lines.size()).isEmpty());
+    EXPECT_TRUE(lines.at(-1).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Breaks, CatalogueSplit,
+    ::testing::Values(SplitCase{"empty", "", {}}, SplitCase{"only_break", "\r\n", {""}},
+                      SplitCase{"mixed", "a\r\n\nb\r\rc", {"a", "", "b", "", "c"}},
+                      SplitCase{"lf_cr_is_two_breaks", "a\n\rb\r", {"a", "", "b"}},
+                      SplitCase{"cr_at_the_very_end", "a\r", {"a"}},
+                      SplitCase{"bytes_kept_nul_too",
+                                QByteArray(" a\t\xf6\0#\r\n", 8),
+                                {QByteArray(" a\t\xf6\0#", 6)}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // A start folder with real catalogue files in it.
 class CatalogueFiles : public ::testing::Test {
 protected:
@@ -57,7 +95,7 @@ class ModelCatalogue : public CatalogueFiles, public ::testing::WithParamInterfa
 
 TEST_P(ModelCatalogue, ListsEveryLineVerbatim) {
     write(QStringLiteral("cda/models.cdt"), GetParam().file);
-    EXPECT_EQ(readModelNames(base()), GetParam().models);
+    EXPECT_EQ(linesOf(readModelCatalogue(base())), GetParam().models);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -73,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(CatalogueFiles, MissingModelCatalogueFailsWithItsAbsolutePath) {
     try {
-        readModelNames(base());
+        readModelCatalogue(base());
         FAIL() << "no failure";
     } catch (const Failure& failure) {
         EXPECT_EQ(failure.text(),
@@ -85,9 +123,9 @@ TEST_F(CatalogueFiles, MissingModelCatalogueFailsWithItsAbsolutePath) {
 TEST_F(CatalogueFiles, VariantCatalogueIsFoundByTheModelNameUnchanged) {
     write(QStringLiteral("cda/k750.cdt"), "lower\n");
     write(QStringLiteral("cda/.cdt"), "nameless\n");
-    EXPECT_EQ(readVariantLines(base(), "k750"), Names{"lower"});
-    EXPECT_EQ(readVariantLines(base(), ""), Names{"nameless"});
-    EXPECT_THROW(readVariantLines(base(), "K750"), Failure);
+    EXPECT_EQ(linesOf(readVariantCatalogue(base(), "k750")), Names{"lower"});
+    EXPECT_EQ(linesOf(readVariantCatalogue(base(), "")), Names{"nameless"});
+    EXPECT_THROW(readVariantCatalogue(base(), "K750"), Failure);
 }
 
 struct ListingCase {
@@ -100,7 +138,7 @@ class VariantListing : public CatalogueFiles, public ::testing::WithParamInterfa
 
 TEST_P(VariantListing, ListsEveryEntryUpToTheMarker) {
     write(QStringLiteral("cda/K750.cdt"), GetParam().file);
-    EXPECT_EQ(fileSystemNames(readVariantLines(base(), "K750")), GetParam().listed);
+    EXPECT_EQ(listedNames(readVariantCatalogue(base(), "K750")), GetParam().listed);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -134,7 +172,9 @@ struct FindCase {
 class FindEntry : public ::testing::TestWithParam<FindCase> {};
 
 TEST_P(FindEntry, TakesTheFirstEqualLineAndTheFiveAfterIt) {
-    EXPECT_EQ(findFileSystemEntry(GetParam().lines, GetParam().chosen), GetParam().found);
+    QByteArray file;
+    for (const QByteArray& line : GetParam().lines) file += line + "\n";
+    EXPECT_EQ(findFileSystemEntry(CatalogueLines(file), GetParam().chosen), GetParam().found);
 }
 
 INSTANTIATE_TEST_SUITE_P(

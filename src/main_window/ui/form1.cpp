@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -42,15 +43,31 @@ void setLabelBytes(QLabel* label, const QByteArray& bytes) {
 
 QByteArray labelBytes(const QLabel* label) { return label->property(kBytesProperty).toByteArray(); }
 
-// A font by its Windows family, with the closest families found elsewhere behind it.
+// A font by its Windows family, else the first installed of the close families
+// behind it. Naming only an installed family spares the font matcher an alias
+// lookup for every missing one, which is a good part of the start-up time.
 QFont fontWithFallback(const QStringList& families, int pixelHeight, bool bold = false,
                        bool italic = false) {
     QFont font;
-    font.setFamilies(families);
+    static const QStringList installed = QFontDatabase::families();
+    for (const QString& family : families) {
+        if (installed.contains(family)) {
+            font.setFamily(family);
+            break;
+        }
+    }
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
     font.setItalic(italic);
     return font;
+}
+
+// The window font (as sansSerifFont, resolved once).
+QFont windowFont(int pixelHeight) {
+    return fontWithFallback(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+         QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
+        pixelHeight);
 }
 
 QFont arialFont(int pixelHeight, bool bold = false) {
@@ -120,7 +137,7 @@ TForm1::TForm1(AppContext& context, WindowSet& windows)
     : QWidget(nullptr), context_(context), windows_(windows) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kAppTitle);
-    setFont(sansSerifFont(11));
+    setFont(windowFont(11));
     setFixedSize(kClientWidth, kClientHeight);
     move(405, 225);
 
@@ -136,7 +153,7 @@ TForm1::TForm1(AppContext& context, WindowSet& windows)
     Panel3->setTextFormat(Qt::PlainText);
     Panel3->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel3->setAlignment(Qt::AlignCenter);
-    Panel3->setFont(sansSerifFont(11));
+    Panel3->setFont(windowFont(11));
     Panel3->setGeometry(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
     fillBackground(Panel3, Qt::black, QColor(0, 255, 0));
 
@@ -212,7 +229,7 @@ void TForm1::buildLeftColumn(QWidget* parent) {
     Label6->move(232, 206);
     for (ClickLabel* link : {Label5, Label6}) {
         link->setTextFormat(Qt::PlainText);
-        link->setFont(sansSerifFont(13));
+        link->setFont(windowFont(13));
         link->setCursor(Qt::PointingHandCursor);
         fitFontToWidth(link, kLeftColumnWidth - link->x() - 2);
         link->adjustSize();
@@ -315,22 +332,22 @@ void TForm1::connectHandlers() {
 
 void TForm1::FormCreate() {
     removeMaximizeBox(this);
-    variantLines_.clear();
+    variantLines_ = CatalogueLines();
     template_ = Lines{};
     // Until the template is read again nothing may be written over the file.
     templateRead_ = false;
     Button1->setEnabled(false);
     ListBox1->clear();
     ListBox2->clear();
-    modelRows_.clear();
+    models_ = CatalogueLines();
     fileSystemRows_.clear();
 
     const QString base = context_.startFolder;
-    modelRows_ = readModelNames(base);
+    models_ = readModelCatalogue(base);
     QStringList rows;
-    rows.reserve(static_cast<qsizetype>(modelRows_.size()));
-    for (const QByteArray& name : modelRows_) {
-        rows << fromSystem8(name);
+    rows.reserve(models_.size());
+    for (qsizetype i = 0; i < models_.size(); ++i) {
+        rows << fromSystem8(models_.at(i));
     }
     ListBox1->addItems(rows);
 
@@ -348,7 +365,7 @@ void TForm1::FormCreate() {
 
 void TForm1::ListBox1Click() {
     const int row = ListBox1->currentRow();
-    if (row < 0 || row >= static_cast<int>(modelRows_.size())) {
+    if (row < 0 || row >= models_.size()) {
         return;
     }
     for (QLabel* value : {CDA, CDARev, Country, FS, Revision, Operator1, Languages, Model}) {
@@ -357,15 +374,15 @@ void TForm1::ListBox1Click() {
     Button1->setEnabled(false);
     ListBox2->clear();
     fileSystemRows_.clear();
-    setLabelBytes(Model, modelRows_[static_cast<size_t>(row)]);
+    setLabelBytes(Model, models_.at(row).toByteArray());
 
     const QByteArray model = labelBytes(Model);
-    variantLines_ = readVariantLines(context_.startFolder, model);
-    fileSystemRows_ = fileSystemNames(variantLines_);
+    variantLines_ = readVariantCatalogue(context_.startFolder, model);
+    fileSystemRows_ = fileSystemLines(variantLines_);
     QStringList rows;
     rows.reserve(static_cast<qsizetype>(fileSystemRows_.size()));
-    for (const QByteArray& name : fileSystemRows_) {
-        rows << fromSystem8(name);
+    for (qsizetype line : fileSystemRows_) {
+        rows << fromSystem8(variantLines_.at(line));
     }
     ListBox2->addItems(rows);
     setStatus(QStringLiteral("Please chose file system..."));
@@ -386,8 +403,8 @@ void TForm1::ListBox2Click() {
     if (row < 0 || row >= static_cast<int>(fileSystemRows_.size())) {
         return;
     }
-    const auto entry =
-        findFileSystemEntry(variantLines_, fileSystemRows_[static_cast<size_t>(row)]);
+    const auto entry = findFileSystemEntry(
+        variantLines_, variantLines_.at(fileSystemRows_[static_cast<size_t>(row)]));
     if (!entry) {
         return;
     }

@@ -7,6 +7,7 @@
 
 #include "common/lines.h"
 #include "common/ui/app_context.h"
+#include "main_window/catalogue.h"
 #include "main_window/picture_table.h"
 
 class QFrame;
@@ -111,15 +112,15 @@ private:
 
     AppContext& context_;
     WindowSet& windows_;
-    // The chosen model's variant catalogue, one entry per line.
-    std::vector<QByteArray> variantLines_;
+    // The model catalogue behind the rows of ListBox1.
+    CatalogueLines models_;
+    // The chosen model's variant catalogue, and the line behind each row of ListBox2.
+    CatalogueLines variantLines_;
+    std::vector<qsizetype> fileSystemRows_;
     // customize.xml as last read; written back with the fixed lines replaced.
     Lines template_;
     // Only a template that was read may be written over the file.
     bool templateRead_ = false;
-    // The bytes behind the rows of ListBox1 and ListBox2.
-    std::vector<QByteArray> modelRows_;
-    std::vector<QByteArray> fileSystemRows_;
 };
 
 }  // namespace trellan
