@@ -172,43 +172,6 @@ TEST_F(MainWindowTest, WindowIsFixedWithoutMaximiseAndStaysShownAfterClear) {
     EXPECT_FALSE(form()->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }
 
-TEST_F(MainWindowTest, ControlsStandWhereTheLayoutPutsThem) {
-    writeSampleData();
-    start();
-    const std::vector<std::pair<const char*, QRect>> places = {
-        {"Panel1", {0, 0, 763, 57}},     {"Panel3", {0, 290, 763, 25}},
-        {"ListBox1", {8, 40, 81, 105}},  {"ListBox2", {104, 40, 225, 105}},
-        {"Bevel1", {8, 198, 337, 2}},    {"GroupBox1", {8, 4, 337, 153}},
-        {"Panel7", {296, 16, 109, 173}}, {"Button1", {8, 192, 113, 25}},
-        {"Button2", {120, 192, 81, 25}}, {"Button3", {200, 192, 89, 25}},
-        {"Cam", {312, 192, 28, 25}},     {"CamOn", {352, 192, 28, 25}},
-        {"CamOff", {352, 192, 28, 25}},  {"NoImage", {2, 2, 105, 169}},
-        {"K750", {2, 2, 105, 169}},      {"Panel6", {706, 1, 56, 55}},
-    };
-    for (const auto& [name, rect] : places) {
-        QWidget* widget = child<QWidget>(form(), QLatin1String(name));
-        ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(), rect) << name;
-    }
-    const std::vector<std::pair<const char*, QPoint>> origins = {
-        {"Label1", {248, 4}},   {"Label11", {440, 26}},   {"Label5", {8, 206}},
-        {"Label6", {232, 206}}, {"Label4", {8, 24}},      {"Model", {80, 24}},
-        {"FS", {80, 40}},       {"CDA", {80, 64}},        {"Revision", {80, 80}},
-        {"Country", {80, 104}}, {"Operator1", {80, 120}}, {"Languages", {80, 144}},
-        {"Label14", {8, 168}},  {"CameraOn", {128, 166}}, {"CameraOff", {168, 166}},
-    };
-    for (const auto& [name, origin] : origins) {
-        QWidget* widget = child<QWidget>(form(), QLatin1String(name));
-        ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->pos(), origin) << name;
-    }
-    EXPECT_EQ(form()->CDARev->geometry().right() + 1, 343);
-    EXPECT_EQ(form()->ListBox1->visualItemRect(form()->ListBox1->item(0)).height(), 14);
-    EXPECT_EQ(form()->GroupBox1->title(), "Select flash type: ");
-    EXPECT_EQ(form()->GroupBox2->title(), "Infos: ");
-    EXPECT_EQ(form()->Panel6->text(), "i");
-}
-
 TEST_F(MainWindowTest, NoCaptionIsClipped) {
     writeSampleData();
     start();
@@ -356,14 +319,12 @@ TEST_P(PictureTable, ShowsThePictureOfTheModel) {
     EXPECT_EQ(visiblePictures(), QStringList{"NoImage"});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Models, PictureTable,
-    ::testing::Values(PictureCase{"K750", "K750"}, PictureCase{"K750i", "K750"},
-                      PictureCase{"K700c", "K700"}, PictureCase{"F500i", "K500"},
-                      PictureCase{"S700i", "S700"}, PictureCase{"V802SE", "V800"},
-                      PictureCase{"Z800i", "Z800"}, PictureCase{"Z1010", "Z1010"},
-                      PictureCase{"k750", "NoImage"}, PictureCase{"Z1010i", "NoImage"}),
-    [](const auto& info) { return std::string(info.param.model); });
+INSTANTIATE_TEST_SUITE_P(Models, PictureTable,
+                         ::testing::Values(PictureCase{"K750i", "K750"},
+                                           PictureCase{"V802SE", "V800"},
+                                           PictureCase{"F500i", "K500"},
+                                           PictureCase{"k750", "NoImage"}),
+                         [](const auto& info) { return std::string(info.param.model); });
 
 TEST_F(MainWindowTest, ClearAllFieldsKeepsPictureCdaRevAndRadioButtons) {
     writeSampleData();
@@ -540,16 +501,6 @@ INSTANTIATE_TEST_SUITE_P(Labels, LinkLabels,
                                            LinkCase{"Label6", "mailto:me@calvorn.example"},
                                            LinkCase{"Label11", "https://setool.example/setool2/"}),
                          [](const auto& info) { return std::string(info.param.label); });
-
-TEST_F(MainWindowTest, LinkCaptionsAreTheAddresses) {
-    writeSampleData();
-    start();
-    EXPECT_EQ(form()->Label5->text(), "https://calvorn.example/");
-    EXPECT_EQ(form()->Label6->text(), "me@calvorn.example");
-    EXPECT_EQ(form()->Label11->text(), "for setool2");
-    EXPECT_EQ(form()->Label5->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(form()->Label11->cursor().shape(), Qt::ArrowCursor);
-}
 
 TEST_F(MainWindowTest, ScriptGeneratorButtonShowsAndResetsIt) {
     writeSampleData();

@@ -38,9 +38,16 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+void ClickLabel::mousePressEvent(QMouseEvent* event) {
+    // Accepted, so the release comes back here rather than to a parent.
+    event->setAccepted(event->button() == Qt::LeftButton);
+}
+
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    const bool clicked =
+        event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    event->setAccepted(clicked);
+    if (clicked) {
         emit Click();
     }
 }
