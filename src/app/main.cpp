@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDir>
 
+#include "app/ui/first_paint_probe.h"
 #include "app/ui/window_set.h"
 #include "common/app_title.h"
 #include "common/ui/qt_platform.h"
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
     trellan::AppContext context{platform, QDir::currentPath(),
                                 QCoreApplication::applicationDirPath() + QLatin1Char('/')};
     trellan::Windows windows(context);
+    trellan::reportFirstPaintIfAsked(windows.set().form1);
     windows.set().form1->show();
     return QApplication::exec();
 }

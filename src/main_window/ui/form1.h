@@ -1,25 +1,126 @@
 #pragma once
 
+#include <QByteArray>
 #include <QWidget>
+#include <array>
+#include <vector>
 
+#include "common/lines.h"
 #include "common/ui/app_context.h"
+#include "main_window/catalogue.h"
+#include "main_window/picture_table.h"
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
 
 namespace trellan {
 
-// The main window. (Layout and behaviour to be filled in.)
+class ClickLabel;
+class JpegPicture;
+class ListBox;
+
+// The main window: choosing a model and a flash variant from the catalogues,
+// showing its data, and rewriting customize.xml.
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
     TForm1(AppContext& context, WindowSet& windows);
 
+    // Creation handler; "Clear all fields" runs it too.
     void FormCreate();
+    void ListBox1Click();
+    void ListBox2Click();
+    void CameraOnClick();
+    void CameraOffClick();
+    void Label5Click();
+    void Label6Click();
+    void Label11Click();
+    void Panel4Click();
+    void Button1Click();
+    void Button3Click();
+
+    // Top band.
+    QFrame* Panel1;
+    JpegPicture* Image1;
+    QLabel* Label1;
+    ClickLabel* Label11;
+    ClickLabel* Panel6;
+    // Middle band, left column.
+    QFrame* Panel2;
+    QFrame* Panel5;
+    QGroupBox* GroupBox1;
+    QLabel* Label2;
+    QLabel* Label3;
+    ListBox* ListBox1;
+    ListBox* ListBox2;
+    QLabel* CDARev;
+    QFrame* Bevel1;
+    ClickLabel* Label5;
+    ClickLabel* Label6;
+    // Middle band, right column.
+    QFrame* Panel4;
+    QGroupBox* GroupBox2;
+    QLabel* Label4;
+    QLabel* Label7;
+    QLabel* Label8;
+    QLabel* Label9;
+    QLabel* Label10;
+    QLabel* Label12;
+    QLabel* Label13;
+    QLabel* Label14;
+    QLabel* Model;
+    QLabel* FS;
+    QLabel* CDA;
+    QLabel* Revision;
+    QLabel* Country;
+    QLabel* Operator1;
+    QLabel* Languages;
+    QRadioButton* CameraOn;
+    QRadioButton* CameraOff;
+    QFrame* Panel7;
+    JpegPicture* K750;
+    JpegPicture* K700;
+    JpegPicture* K500;
+    JpegPicture* S700;
+    JpegPicture* V800;
+    JpegPicture* Z1010;
+    JpegPicture* Z800;
+    JpegPicture* NoImage;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* Button3;
+    JpegPicture* Cam;
+    JpegPicture* CamOn;
+    JpegPicture* CamOff;
+    // Bottom band: the status bar.
+    QLabel* Panel3;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildTopBand();
+    void buildLeftColumn(QWidget* parent);
+    void buildRightColumn(QWidget* parent);
+    void connectHandlers();
+    void openLink(const QString& target);
+    void setStatus(const QString& text);
+    JpegPicture* picture(PhonePicture which) const;
+
     AppContext& context_;
     WindowSet& windows_;
+    // The model catalogue behind the rows of ListBox1.
+    CatalogueLines models_;
+    // The chosen model's variant catalogue, and the line behind each row of ListBox2.
+    CatalogueLines variantLines_;
+    std::vector<qsizetype> fileSystemRows_;
+    // customize.xml as last read; written back with the fixed lines replaced.
+    Lines template_;
+    // Only a template that was read may be written over the file.
+    bool templateRead_ = false;
 };
 
 }  // namespace trellan

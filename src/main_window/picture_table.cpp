@@ -1,0 +1,31 @@
+#include "main_window/picture_table.h"
+
+namespace trellan {
+namespace {
+
+struct PictureName {
+    const char* model;
+    PhonePicture picture;
+};
+
+constexpr PictureName kPictureTable[] = {
+    {"K700i", PhonePicture::K700}, {"K700", PhonePicture::K700},  {"K700c", PhonePicture::K700},
+    {"K500", PhonePicture::K500},  {"K500i", PhonePicture::K500}, {"F500", PhonePicture::K500},
+    {"F500i", PhonePicture::K500}, {"S700i", PhonePicture::S700}, {"S700", PhonePicture::S700},
+    {"V800", PhonePicture::V800},  {"V802", PhonePicture::V800},  {"V802SE", PhonePicture::V800},
+    {"Z800i", PhonePicture::Z800}, {"Z800", PhonePicture::Z800},  {"Z1010", PhonePicture::Z1010},
+    {"K750", PhonePicture::K750},  {"K750i", PhonePicture::K750},
+};
+
+}  // namespace
+
+PhonePicture pictureForModel(QByteArrayView model) {
+    for (const PictureName& entry : kPictureTable) {
+        if (model == QByteArrayView(entry.model)) {
+            return entry.picture;
+        }
+    }
+    return PhonePicture::NoImage;
+}
+
+}  // namespace trellan

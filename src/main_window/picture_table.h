@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArrayView>
+
+namespace trellan {
+
+// The phone pictures of the main window, in their stacking order from bottom to top.
+enum class PhonePicture { K750, K700, K500, S700, V800, Z1010, Z800, NoImage };
+
+inline constexpr int kPhonePictureCount = 8;
+
+// The picture for a model name, compared whole and case-sensitively.
+PhonePicture pictureForModel(QByteArrayView model);
+
+}  // namespace trellan

@@ -1,0 +1,63 @@
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "about/about_text.h"
+#include "about/ui/form2.h"
+#include "main_window/ui/form1.h"
+#include "main_window/ui/list_box.h"
+#include "support/gui_support.h"
+
+namespace trellan::testing {
+namespace {
+
+class AboutWindowTest : public GuiTest {
+protected:
+    void start() {
+        writeFile(dir_.path(), "cda/models.cdt", "K750\r\n");
+        writeFile(dir_.path(), "tpa/preset/custom/customize.xml", "<x/>\r\n");
+        create();
+        form1()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form1()));
+    }
+    TForm1* form1() const { return windows_->set().form1; }
+    TForm2* form2() const { return windows_->set().form2; }
+};
+
+TEST_F(AboutWindowTest, HoldsItsTenLinesHiddenAtStart) {
+    start();
+    EXPECT_FALSE(form2()->isVisible());
+    EXPECT_EQ(form2()->windowTitle(), "About Trellan");
+    const QStringList lines = form2()->Memo1->toPlainText().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 10);
+    EXPECT_EQ(lines, aboutLines());
+    EXPECT_TRUE(lines[0].startsWith("This tool was created by "));
+    EXPECT_TRUE(lines[2].startsWith("It helps to customize your SEMC phone using setool2 by "));
+    EXPECT_TRUE(lines[2].endsWith("..."));
+    EXPECT_TRUE(lines[4].endsWith("Then just hit \"Update customize.xml\""));
+    EXPECT_EQ(lines[7], "Regards,");
+    for (int empty : {1, 3, 6}) {
+        EXPECT_TRUE(lines[empty].isEmpty()) << empty;
+    }
+    EXPECT_TRUE(form2()->Memo1->isReadOnly());
+}
+
+TEST_F(AboutWindowTest, InfoPanelShowsItAndCloseHidesItKeepingTheText) {
+    start();
+    for (int showing = 0; showing < 2; ++showing) {
+        click(form1()->Panel6);
+        ASSERT_TRUE(form2()->isVisible()) << showing;
+        EXPECT_EQ(form2()->Memo1->toPlainText().split(QLatin1Char('\n')), aboutLines());
+        click(form2()->Button1);
+        EXPECT_FALSE(form2()->isVisible());
+    }
+    // The title bar's close box hides it too; the main window stays.
+    click(form1()->Panel6);
+    form2()->close();
+    EXPECT_FALSE(form2()->isVisible());
+    EXPECT_TRUE(form1()->isVisible());
+    EXPECT_EQ(form2()->Memo1->toPlainText().split(QLatin1Char('\n')).size(), 10);
+}
+
+}  // namespace
+}  // namespace trellan::testing

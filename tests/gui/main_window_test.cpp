@@ -1,0 +1,519 @@
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <map>
+
+#include "about/ui/form2.h"
+#include "common/app_title.h"
+#include "common/ui/jpeg_picture.h"
+#include "main_window/ui/form1.h"
+#include "main_window/ui/list_box.h"
+#include "script/ui/form3.h"
+#include "script/ui/script_preview.h"
+#include "support/gui_support.h"
+
+namespace trellan::testing {
+namespace {
+
+const QString kChooseModel = QStringLiteral("Please chose phone model...");
+const QString kChooseFs = QStringLiteral("Please chose file system...");
+const QString kCheckSettings = QStringLiteral("Check all settings, then hit \"Update\" button...");
+const QString kSaved = QStringLiteral(
+    "File \"customize.xml\" updated and saved successfully. Flash with setool2 now...");
+const char* kCustomize = "tpa/preset/custom/customize.xml";
+
+QByteArray variantEntry(const QByteArray& fs, const QByteArray& country, const QByteArray& op,
+                        const QByteArray& cda, const QByteArray& rev, const QByteArray& langs) {
+    return fs + "\r\n" + country + "\r\n" + op + "\r\n" + cda + "\r\n" + rev + "\r\n" + langs +
+           "\r\n-\r\n";
+}
+
+// 80 distinct template lines, LF-separated, with a final break.
+QByteArray customizeTemplate(int lineCount = 80) {
+    QByteArray bytes;
+    for (int i = 0; i < lineCount; ++i) {
+        bytes += "  <line n=\"" + QByteArray::number(i) + "\"/>\n";
+    }
+    return bytes;
+}
+
+// The template with lines replaced, as the update must write it (CR LF).
+QByteArray expectedCustomize(const std::map<int, QByteArray>& replaced, int lineCount = 80) {
+    QByteArray bytes;
+    for (int i = 0; i < lineCount; ++i) {
+        const auto it = replaced.find(i);
+        bytes +=
+            (it != replaced.end() ? it->second : "  <line n=\"" + QByteArray::number(i) + "\"/>") +
+            "\r\n";
+    }
+    return bytes;
+}
+
+const std::map<int, QByteArray> kGenericLines = {
+    {6, "      <cda-number>CDA102345/22</cda-number>"},
+    {7, "      <cda-revision>R1A</cda-revision>"},
+    {8, "      <model>K750</model>"},
+    {9, "      <country>Germany</country>"},
+    {10, "      <operator>T-Mobile & <Co></operator>"},
+    {11, "      <language-variant-name>K750 Generic</language-variant-name>"},
+};
+
+class MainWindowTest : public GuiTest {
+protected:
+    void writeSampleData() {
+        writeFile(dir_.path(), "cda/models.cdt", "K750\r\nV802SE\r\nk750\r\nNoCatalogue\r\n");
+        writeFile(
+            dir_.path(), "cda/K750.cdt",
+            variantEntry("K750 Generic", "Germany", "T-Mobile & <Co>", "CDA102345/22", "R1A",
+                         "EN DE FR") +
+                variantEntry("K750 Nordic", "Sweden", "Telia", "CDA102346/1", "R2B", "SV NO") +
+                "#\r\n");
+        writeFile(dir_.path(), "cda/V802SE.cdt",
+                  variantEntry("V802 Vodafone", "UK", "Vodafone", "CDA1", "R9", "EN") + "#\r\n");
+        writeFile(dir_.path(), "cda/k750.cdt", variantEntry("lower", "", "", "", "", "") + "#\r\n");
+        writeFile(dir_.path(), kCustomize, customizeTemplate());
+    }
+
+    void start() {
+        create();
+        form()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form()));
+    }
+
+    TForm1* form() const { return windows_->set().form1; }
+
+    // A click on a row of a list, as the user makes it.
+    static void chooseRow(ListBox* list, int row) {
+        ASSERT_LT(row, list->count());
+        QListWidgetItem* item = list->item(row);
+        list->scrollToItem(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list->visualItemRect(item).center());
+    }
+
+    static void clickRadio(QRadioButton* radio) {
+        QTest::mouseClick(radio, Qt::LeftButton, Qt::NoModifier, QPoint(8, radio->height() / 2));
+    }
+
+    void chooseGenericK750() {
+        chooseRow(form()->ListBox1, 0);
+        chooseRow(form()->ListBox2, 0);
+    }
+
+    QByteArray customizeBytes() const { return readFile(path(kCustomize)); }
+
+    QString nativePath(const char* relative) const {
+        return QDir::toNativeSeparators(path(QLatin1String(relative)));
+    }
+
+    // Boxes about the main window's files; other windows may complain about their own.
+    int boxesMentioning(const char* file) const {
+        int count = 0;
+        for (const QString& text : platform_.boxTexts()) {
+            count += text.contains(QLatin1String(file)) ? 1 : 0;
+        }
+        return count;
+    }
+
+    QStringList visiblePictures() const {
+        QStringList shown;
+        for (JpegPicture* picture : {form()->K750, form()->K700, form()->K500, form()->S700,
+                                     form()->V800, form()->Z1010, form()->Z800, form()->NoImage}) {
+            if (picture->isVisible()) shown << picture->objectName();
+        }
+        return shown;
+    }
+};
+
+TEST_F(MainWindowTest, StartsReadyToChooseAModel) {
+    writeSampleData();
+    start();
+    TForm1* f = form();
+    EXPECT_EQ(boxesMentioning("models.cdt") + boxesMentioning("customize.xml"), 0);
+    EXPECT_EQ(f->Panel3->text(), kChooseModel);
+    EXPECT_FALSE(f->Button1->isEnabled());
+    EXPECT_EQ(f->ListBox1->count(), 4);
+    EXPECT_EQ(f->ListBox1->item(1)->text(), "V802SE");
+    EXPECT_EQ(f->ListBox2->count(), 0);
+    // All pictures are shown; NoImage, created last, is the one on top.
+    EXPECT_EQ(visiblePictures().size(), 8);
+    for (JpegPicture* picture : f->findChildren<JpegPicture*>()) {
+        EXPECT_TRUE(picture->decoded()) << picture->objectName().toStdString();
+    }
+    EXPECT_EQ(f->Panel7->childAt(f->NoImage->geometry().center()), f->NoImage);
+    EXPECT_TRUE(f->Cam->isVisible());
+    EXPECT_TRUE(f->CamOff->isVisible());
+    EXPECT_FALSE(f->CamOn->isVisible());
+    EXPECT_TRUE(f->CameraOff->isChecked());
+    EXPECT_FALSE(f->CameraOn->isChecked());
+    for (QLabel* value : {f->Model, f->FS, f->CDA, f->Revision, f->Country, f->Operator1,
+                          f->Languages, f->CDARev}) {
+        EXPECT_TRUE(value->text().isEmpty()) << value->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, WindowIsFixedWithoutMaximiseAndStaysShownAfterClear) {
+    writeSampleData();
+    start();
+    EXPECT_EQ(form()->size(), QSize(763, 315));
+    EXPECT_EQ(form()->minimumSize(), form()->maximumSize());
+    EXPECT_EQ(form()->windowTitle(), kAppTitle);
+    const Qt::WindowFlags flags = form()->windowFlags();
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    click(form()->Button2);
+    EXPECT_TRUE(form()->isVisible());
+    EXPECT_FALSE(form()->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+TEST_F(MainWindowTest, NoCaptionIsClipped) {
+    writeSampleData();
+    start();
+    for (QWidget* widget : form()->findChildren<QWidget*>()) {
+        const bool captioned = qobject_cast<QPushButton*>(widget) != nullptr ||
+                               qobject_cast<QRadioButton*>(widget) != nullptr ||
+                               (qobject_cast<QLabel*>(widget) != nullptr &&
+                                !qobject_cast<QLabel*>(widget)->text().isEmpty());
+        if (captioned && widget != form()->Panel3) {
+            EXPECT_LE(widget->sizeHint().width(), widget->width())
+                << widget->objectName().toStdString();
+            EXPECT_LE(widget->geometry().right(), widget->parentWidget()->width())
+                << widget->objectName().toStdString();
+        }
+    }
+}
+
+struct CameraCase {
+    const char* name;
+    std::vector<const char*> clicks;
+    QByteArray line71;
+    bool camOnShown;
+};
+
+class UpdateCustomize : public MainWindowTest, public ::testing::WithParamInterface<CameraCase> {};
+
+TEST_P(UpdateCustomize, WritesTheChosenEntryAndCameraSound) {
+    writeSampleData();
+    start();
+    chooseRow(form()->ListBox1, 0);
+    EXPECT_EQ(form()->Panel3->text(), kChooseFs);
+    EXPECT_FALSE(form()->Button1->isEnabled());
+    chooseRow(form()->ListBox2, 0);
+    EXPECT_EQ(form()->Panel3->text(), kCheckSettings);
+    for (const char* radio : GetParam().clicks) {
+        clickRadio(child<QRadioButton>(form(), QLatin1String(radio)));
+    }
+    EXPECT_EQ(form()->CamOn->isVisible(), GetParam().camOnShown);
+    EXPECT_EQ(form()->CamOff->isVisible(), !GetParam().camOnShown);
+
+    click(form()->Button1);
+
+    std::map<int, QByteArray> lines = kGenericLines;
+    lines[71] = GetParam().line71;
+    EXPECT_EQ(customizeBytes(), expectedCustomize(lines));
+    EXPECT_EQ(form()->Panel3->text(), kSaved);
+    EXPECT_TRUE(form()->Button1->isEnabled());
+    EXPECT_EQ(boxesMentioning("customize.xml"), 0);
+
+    // Again without changes: the same bytes.
+    click(form()->Button1);
+    EXPECT_EQ(customizeBytes(), expectedCustomize(lines));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Camera, UpdateCustomize,
+    ::testing::Values(CameraCase{"off_by_default",
+                                 {},
+                                 "        <suppress-camera-sound>true</suppress-camera-sound>",
+                                 false},
+                      CameraCase{"on",
+                                 {"CameraOn"},
+                                 "        <suppress-camera-sound>false</suppress-camera-sound>",
+                                 true},
+                      CameraCase{"on_then_off",
+                                 {"CameraOn", "CameraOff"},
+                                 "        <suppress-camera-sound>true</suppress-camera-sound>",
+                                 false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, ChoosingAnEntryShowsItsFields) {
+    writeSampleData();
+    start();
+    chooseRow(form()->ListBox1, 0);
+    ASSERT_EQ(form()->ListBox2->count(), 2);
+    EXPECT_EQ(form()->ListBox2->item(1)->text(), "K750 Nordic");
+    chooseRow(form()->ListBox2, 1);
+    const std::vector<std::pair<QLabel*, QString>> shown = {
+        {form()->Model, "K750"},      {form()->FS, "K750 Nordic"},
+        {form()->Country, "Sweden"},  {form()->Operator1, "Telia"},
+        {form()->CDA, "CDA102346/1"}, {form()->Revision, "R2B"},
+        {form()->Languages, "SV NO"}, {form()->CDARev, "CDA102346/1 R2B"},
+    };
+    for (const auto& [label, text] : shown) {
+        EXPECT_EQ(label->text(), text) << label->objectName().toStdString();
+    }
+    EXPECT_TRUE(form()->Button1->isEnabled());
+
+    // An entry with empty CDA and revision gives a single space.
+    chooseRow(form()->ListBox1, 2);
+    chooseRow(form()->ListBox2, 0);
+    EXPECT_EQ(form()->CDARev->text(), " ");
+}
+
+TEST_F(MainWindowTest, ChoosingAnotherModelClearsEverything) {
+    writeSampleData();
+    start();
+    chooseGenericK750();
+    ASSERT_TRUE(form()->Button1->isEnabled());
+    chooseRow(form()->ListBox1, 1);
+    EXPECT_EQ(form()->Model->text(), "V802SE");
+    for (QLabel* value : {form()->FS, form()->CDA, form()->Revision, form()->Country,
+                          form()->Operator1, form()->Languages, form()->CDARev}) {
+        EXPECT_TRUE(value->text().isEmpty()) << value->objectName().toStdString();
+    }
+    EXPECT_FALSE(form()->Button1->isEnabled());
+    ASSERT_EQ(form()->ListBox2->count(), 1);
+    EXPECT_EQ(form()->ListBox2->item(0)->text(), "V802 Vodafone");
+    EXPECT_EQ(visiblePictures(), QStringList{"V800"});
+}
+
+TEST_F(MainWindowTest, KeysChooseAModelButTheProgramDoesNot) {
+    writeSampleData();
+    start();
+    chooseRow(form()->ListBox1, 0);
+    form()->ListBox1->setFocus();
+    QTest::keyClick(form()->ListBox1, Qt::Key_Down);
+    EXPECT_EQ(form()->Model->text(), "V802SE");
+    EXPECT_EQ(form()->ListBox2->count(), 1);
+
+    form()->ListBox1->setCurrentRow(0);
+    EXPECT_EQ(form()->Model->text(), "V802SE");
+    form()->ListBox2->setCurrentRow(0);
+    EXPECT_TRUE(form()->FS->text().isEmpty());
+}
+
+struct PictureCase {
+    const char* model;
+    const char* picture;
+};
+
+class PictureTable : public MainWindowTest, public ::testing::WithParamInterface<PictureCase> {};
+
+TEST_P(PictureTable, ShowsThePictureOfTheModel) {
+    writeFile(dir_.path(), "cda/models.cdt", QByteArray("Other\r\n") + GetParam().model);
+    writeFile(dir_.path(), QStringLiteral("cda/%1.cdt").arg(GetParam().model),
+              variantEntry("fs", "c", "o", "1", "2", "l") + "#");
+    writeFile(dir_.path(), "cda/Other.cdt", variantEntry("fs", "c", "o", "1", "2", "l") + "#");
+    writeFile(dir_.path(), kCustomize, customizeTemplate());
+    start();
+    chooseRow(form()->ListBox1, 1);
+    EXPECT_EQ(visiblePictures(), QStringList{GetParam().picture});
+    // A model without a picture hides the previous one again.
+    chooseRow(form()->ListBox1, 0);
+    EXPECT_EQ(visiblePictures(), QStringList{"NoImage"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, PictureTable,
+                         ::testing::Values(PictureCase{"K750i", "K750"},
+                                           PictureCase{"V802SE", "V800"},
+                                           PictureCase{"F500i", "K500"},
+                                           PictureCase{"k750", "NoImage"}),
+                         [](const auto& info) { return std::string(info.param.model); });
+
+TEST_F(MainWindowTest, ClearAllFieldsKeepsPictureCdaRevAndRadioButtons) {
+    writeSampleData();
+    start();
+    chooseGenericK750();
+    clickRadio(form()->CameraOn);
+    writeFile(dir_.path(), "cda/models.cdt", "K750\r\nZ1010\r\n");
+
+    click(form()->Button2);
+
+    TForm1* f = form();
+    EXPECT_EQ(f->ListBox1->count(), 2);
+    EXPECT_EQ(f->ListBox2->count(), 0);
+    EXPECT_EQ(f->CDARev->text(), "CDA102345/22 R1A");
+    EXPECT_EQ(visiblePictures(), QStringList{"K750"});
+    EXPECT_TRUE(f->CameraOn->isChecked());
+    EXPECT_TRUE(f->CamOff->isVisible());
+    EXPECT_FALSE(f->CamOn->isVisible());
+    EXPECT_FALSE(f->Button1->isEnabled());
+    EXPECT_EQ(f->Panel3->text(), kChooseModel);
+    for (QLabel* value :
+         {f->Model, f->FS, f->CDA, f->Revision, f->Country, f->Operator1, f->Languages}) {
+        EXPECT_TRUE(value->text().isEmpty()) << value->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, MissingModelCatalogueShowsTheErrorBox) {
+    writeFile(dir_.path(), kCustomize, customizeTemplate());
+    start();
+    ASSERT_FALSE(platform_.boxes.empty());
+    const ScriptedPlatform::Box& box = platform_.boxes.front();
+    EXPECT_EQ(box.title, kAppTitle);
+    EXPECT_EQ(box.icon, MessageIcon::Error);
+    EXPECT_EQ(box.text, QStringLiteral("Cannot open file \"%1\". No such file or directory.")
+                            .arg(nativePath("cda/models.cdt")));
+    EXPECT_EQ(form()->ListBox1->count(), 0);
+    EXPECT_EQ(form()->Panel3->text(), "Status...");
+    EXPECT_FALSE(form()->Button1->isEnabled());
+}
+
+TEST_F(MainWindowTest, MissingVariantCatalogueLeavesOnlyTheModel) {
+    writeSampleData();
+    start();
+    chooseGenericK750();
+    const size_t before = platform_.boxes.size();
+    chooseRow(form()->ListBox1, 3);
+    ASSERT_EQ(platform_.boxes.size(), before + 1);
+    EXPECT_EQ(platform_.boxes.back().text,
+              QStringLiteral("Cannot open file \"%1\". No such file or directory.")
+                  .arg(nativePath("cda/NoCatalogue.cdt")));
+    EXPECT_EQ(form()->Model->text(), "NoCatalogue");
+    EXPECT_TRUE(form()->CDARev->text().isEmpty());
+    EXPECT_TRUE(form()->FS->text().isEmpty());
+    EXPECT_EQ(form()->ListBox2->count(), 0);
+    EXPECT_FALSE(form()->Button1->isEnabled());
+    // Status and picture stay as they were.
+    EXPECT_EQ(form()->Panel3->text(), kCheckSettings);
+    EXPECT_EQ(visiblePictures(), QStringList{"K750"});
+}
+
+TEST_F(MainWindowTest, UnreadableTemplateNeverEnablesUpdate) {
+    writeSampleData();
+    QFile::remove(path(kCustomize));
+    start();
+    ASSERT_FALSE(platform_.boxes.empty());
+    EXPECT_EQ(platform_.boxes.front().text,
+              QStringLiteral("Cannot open file \"%1\". No such file or directory.")
+                  .arg(nativePath(kCustomize)));
+    chooseGenericK750();
+    EXPECT_EQ(form()->FS->text(), "K750 Generic");
+    EXPECT_FALSE(form()->Button1->isEnabled());
+    EXPECT_NE(form()->Panel3->text(), kCheckSettings);
+
+    // Once the file is back, "Clear all fields" reads it and an entry enables the update.
+    writeFile(dir_.path(), kCustomize, customizeTemplate());
+    click(form()->Button2);
+    chooseGenericK750();
+    EXPECT_TRUE(form()->Button1->isEnabled());
+}
+
+TEST_F(MainWindowTest, FailedClearNeverWritesAnEmptyTemplate) {
+    writeSampleData();
+    start();
+    chooseGenericK750();
+    ASSERT_TRUE(form()->Button1->isEnabled());
+    QFile::remove(path("cda/models.cdt"));
+    const size_t before = platform_.boxes.size();
+    click(form()->Button2);
+    EXPECT_EQ(platform_.boxes.size(), before + 1);
+    EXPECT_FALSE(form()->Button1->isEnabled());
+    form()->Button1Click();
+    EXPECT_EQ(customizeBytes(), customizeTemplate());
+}
+
+TEST_F(MainWindowTest, ReadOnlyCustomizeIsRefusedAndLeftUnchanged) {
+    writeSampleData();
+    start();
+    chooseGenericK750();
+    ASSERT_TRUE(QFile::setPermissions(path(kCustomize),
+                                      QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const size_t before = platform_.boxes.size();
+    click(form()->Button1);
+    ASSERT_EQ(platform_.boxes.size(), before + 1);
+    const ScriptedPlatform::Box& box = platform_.boxes.back();
+    EXPECT_EQ(box.title, "Calvorn Trellan v2.05");
+    EXPECT_EQ(box.icon, MessageIcon::Error);
+    EXPECT_EQ(box.text, QStringLiteral("Cannot create file \"%1\". Permission denied.")
+                            .arg(nativePath(kCustomize)));
+    EXPECT_EQ(customizeBytes(), customizeTemplate());
+    EXPECT_EQ(form()->Panel3->text(), kCheckSettings);
+
+    // Writable again, the same press writes the file.
+    ASSERT_TRUE(QFile::setPermissions(path(kCustomize), QFile::ReadOwner | QFile::WriteOwner));
+    click(form()->Button1);
+    std::map<int, QByteArray> lines = kGenericLines;
+    lines[71] = "        <suppress-camera-sound>true</suppress-camera-sound>";
+    EXPECT_EQ(customizeBytes(), expectedCustomize(lines));
+}
+
+TEST_F(MainWindowTest, ShortTemplateSaysWhatWasNotWritten) {
+    writeSampleData();
+    writeFile(dir_.path(), kCustomize, customizeTemplate(60));
+    start();
+    chooseGenericK750();
+    click(form()->Button1);
+    EXPECT_EQ(customizeBytes(), expectedCustomize(kGenericLines, 60));
+    EXPECT_EQ(form()->Panel3->text(),
+              "File \"customize.xml\" saved, but the template has no line for: camera shutter "
+              "sound.");
+}
+
+TEST_F(MainWindowTest, ChangedCurrentFolderDoesNotLoseTheCatalogues) {
+    writeSampleData();
+    start();
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
+    const size_t before = platform_.boxes.size();
+    click(form()->Button2);
+    EXPECT_EQ(form()->ListBox1->count(), 4);
+    chooseGenericK750();
+    click(form()->Button1);
+    EXPECT_EQ(platform_.boxes.size(), before);
+    EXPECT_EQ(form()->Panel3->text(), kSaved);
+    EXPECT_NE(customizeBytes(), customizeTemplate());
+}
+
+struct LinkCase {
+    const char* label;
+    const char* target;
+};
+
+class LinkLabels : public MainWindowTest, public ::testing::WithParamInterface<LinkCase> {};
+
+TEST_P(LinkLabels, OpenTheirTargetAndReportFailure) {
+    writeSampleData();
+    start();
+    QLabel* label = child<QLabel>(form(), QLatin1String(GetParam().label));
+    ASSERT_NE(label, nullptr);
+    const size_t before = platform_.boxes.size();
+    platform_.shellAnswers = {true, false};
+    click(label);
+    EXPECT_EQ(platform_.boxes.size(), before);
+    click(label);
+    EXPECT_EQ(platform_.shellTargets, (std::vector<QString>{GetParam().target, GetParam().target}));
+    ASSERT_EQ(platform_.boxes.size(), before + 1);
+    EXPECT_EQ(platform_.boxes.back().title, kAppTitle);
+    EXPECT_EQ(platform_.boxes.back().text, QString::fromUtf8("Internetseite konnte nicht ge\xc3\xb6"
+                                                             "ffnet werden!"));
+    EXPECT_EQ(platform_.boxes.back().icon, MessageIcon::None);
+}
+
+INSTANTIATE_TEST_SUITE_P(Labels, LinkLabels,
+                         ::testing::Values(LinkCase{"Label5", "https://calvorn.example/"},
+                                           LinkCase{"Label6", "mailto:me@calvorn.example"},
+                                           LinkCase{"Label11", "https://setool.example/setool2/"}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(MainWindowTest, ScriptGeneratorButtonShowsAndResetsIt) {
+    writeSampleData();
+    start();
+    TForm3* form3 = windows_->set().form3;
+    for (int press = 0; press < 2; ++press) {
+        form3->Memo1->setWholeText(QStringLiteral("deletefile:/tpa/preset/x"));
+        click(form()->Button3);
+        EXPECT_TRUE(form3->isVisible());
+        EXPECT_TRUE(form3->Memo1->wholeText().isEmpty()) << press;
+    }
+    EXPECT_TRUE(form()->isVisible());
+}
+
+}  // namespace
+}  // namespace trellan::testing
