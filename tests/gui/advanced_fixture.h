@@ -23,6 +23,9 @@ class AdvancedTest : public GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
+        // The main window is created first and reads these.
+        writeFile(dir_.path(), "cda/models.cdt", "K750\r\n");
+        writeFile(dir_.path(), "tpa/preset/custom/customize.xml", "<customize/>\r\n");
         writeFile(dir_.path(), "cda/sound.cdt", "ring1.mid\r\nring2.mid\r\n");
         writeFile(dir_.path(), "cda/clipart.cdt", "clip1.png\r\nclip2.png\r\n");
         writeFile(dir_.path(), "cda/frames.cdt", "frame1.png\r\n");

@@ -6,15 +6,9 @@
 
 #include "common/jpeg.h"
 
-// The pictures are compiled into the static GUI library, whose linker drops the
-// unreferenced resource object unless it is asked for by name.
-static void initAssets() { Q_INIT_RESOURCE(assets); }
-
 namespace trellan {
 
 QPixmap loadJpegPixmap(const QString& resource) {
-    static const bool assetsReady = (initAssets(), true);
-    (void)assetsReady;
     QFile file(resource);
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
