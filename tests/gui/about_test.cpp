@@ -1,5 +1,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include "about/about_text.h"
@@ -48,6 +49,8 @@ TEST_F(AboutWindowTest, InfoPanelShowsItAndCloseHidesItKeepingTheText) {
         click(form1()->Panel6);
         ASSERT_TRUE(form2()->isVisible()) << showing;
         EXPECT_EQ(form2()->Memo1->toPlainText().split(QLatin1Char('\n')), aboutLines());
+        // The text is shown from its first line, not scrolled to its end.
+        EXPECT_EQ(form2()->Memo1->verticalScrollBar()->value(), 0);
         click(form2()->Button1);
         EXPECT_FALSE(form2()->isVisible());
     }

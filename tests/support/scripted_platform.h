@@ -73,9 +73,15 @@ private:
             ADD_FAILURE() << "unexpected " << kind << " dialog";
             return std::nullopt;
         }
-        auto answer = answers.front();
+        // Taken apart rather than copied whole: GCC's optimiser warns, wrongly,
+        // that a copied optional<QString> may be uninitialised.
+        const bool confirmed = answers.front().has_value();
+        const QString name = answers.front().value_or(QString());
         answers.pop_front();
-        return answer;
+        if (!confirmed) {
+            return std::nullopt;
+        }
+        return name;
     }
 };
 

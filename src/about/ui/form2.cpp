@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 
 #include "about/about_text.h"
 #include "common/ui/guard.h"
@@ -37,6 +38,9 @@ void TForm2::FormCreate() {
     for (const QString& line : aboutLines()) {
         Memo1->appendPlainText(line);
     }
+    // Appending scrolls to the end; the text is read from its first line.
+    Memo1->moveCursor(QTextCursor::Start);
+    Memo1->ensureCursorVisible();
 }
 
 void TForm2::Button1Click() { hide(); }
