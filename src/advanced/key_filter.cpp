@@ -76,19 +76,20 @@ bool makesCharacter(const KeyStroke& stroke) {
     return stroke.hasText || (stroke.modifiers & Qt::ControlModifier);
 }
 
-bool pasteAllowed(const std::optional<QString>& clipboard) {
-    if (!clipboard) {
-        return true;
-    }
-    if (clipboard->isEmpty()) {
+bool allDecimalDigits(const QString& text) {
+    if (text.isEmpty()) {
         return false;
     }
-    for (const QChar c : *clipboard) {
+    for (const QChar c : text) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
             return false;
         }
     }
     return true;
+}
+
+bool pasteAllowed(const std::optional<QString>& clipboard) {
+    return !clipboard || allDecimalDigits(*clipboard);
 }
 
 KeyVerdict digitFieldVirtualKey(std::uint16_t virtualKey, bool ctrl,

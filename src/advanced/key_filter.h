@@ -26,6 +26,9 @@ std::uint16_t windowsVirtualKey(int qtKey, Qt::KeyboardModifiers modifiers);
 // does any printable key held with Ctrl (a control character).
 bool makesCharacter(const KeyStroke& stroke);
 
+// True for a non-empty text of the digits 0-9 only.
+bool allDecimalDigits(const QString& text);
+
 // A paste of the clipboard: allowed when the clipboard holds no text (nothing
 // is pasted) or holds decimal digits only.
 bool pasteAllowed(const std::optional<QString>& clipboard);

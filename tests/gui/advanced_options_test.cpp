@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QTest>
 
@@ -137,6 +138,22 @@ TEST_F(MoreOptions, DigitFieldsTakeDigitsOnly) {
         EXPECT_EQ(edit->text(), "2");
         QTest::keyClick(edit, Qt::Key_Delete);
         EXPECT_EQ(edit->text(), "");
+    }
+}
+
+TEST_F(MoreOptions, DigitFieldsTakeOnlyDigitsFromAnInputMethod) {
+    create();
+    // A dead key and its letter, or an input method, commit text without a key press.
+    const std::pair<const char*, const char*> cases[] = {
+        {"7", "7"}, {"\u00e9", ""}, {"1a", ""}, {"\uff11", ""}};
+    for (QLineEdit* edit : {form4()->Edit2, form4()->Edit6}) {
+        for (const auto& [commit, kept] : cases) {
+            edit->clear();
+            QInputMethodEvent event;
+            event.setCommitString(QString::fromUtf8(commit));
+            QApplication::sendEvent(edit, &event);
+            EXPECT_EQ(edit->text(), QString::fromUtf8(kept)) << commit;
+        }
     }
 }
 

@@ -4,9 +4,11 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFrame>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "advanced/key_filter.h"
 #include "advanced/ui/captioned_edit.h"
 #include "common/file_io.h"
 #include "common/lines.h"
@@ -339,6 +342,17 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event) {
                 runGuarded(context_.platform,
                            [&] { swallowed = Edit2KeyDown(edit, static_cast<QKeyEvent*>(event)); });
                 return swallowed;
+            }
+            case QEvent::InputMethod: {
+                // A dead key's or an input method's character comes without a key press.
+                const auto* input = static_cast<QInputMethodEvent*>(event);
+                const QString commit = input->commitString();
+                if (commit.isEmpty() || advanced::allDecimalDigits(commit)) {
+                    break;
+                }
+                QInputMethodEvent withoutCommit(input->preeditString(), input->attributes());
+                QCoreApplication::sendEvent(edit, &withoutCommit);
+                return true;
             }
             case QEvent::ContextMenu:
                 return showDigitFieldMenu(edit,
