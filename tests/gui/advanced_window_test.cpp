@@ -72,25 +72,6 @@ TEST_F(AdvancedWindow, CreationLoadsBothListsBesideTheProgram) {
     EXPECT_EQ(items(form->ComboBox2), (QStringList{"A", "B"}));
 }
 
-TEST_F(AdvancedWindow, MissingSoundListStopsCreationButTheWindowStillOpens) {
-    QFile::remove(path("cda/sound.cdt"));
-    create();
-    ASSERT_EQ(platform_.boxes.size(), 1u);
-    EXPECT_EQ(platform_.boxes[0].title, kAppTitle);
-    EXPECT_EQ(platform_.boxes[0].icon, MessageIcon::Error);
-    EXPECT_TRUE(platform_.boxes[0].text.startsWith(
-        "Cannot open file \"" + QDir::toNativeSeparators(path("cda/sound.cdt")) + "\". "))
-        << platform_.boxes[0].text.toStdString();
-    EXPECT_EQ(form4()->ComboBox1->count(), 0);
-    EXPECT_EQ(form4()->ComboBox2->count(), 0);  // the band lock load never ran
-    EXPECT_FALSE(form4()->Button2->isEnabled());
-
-    form3()->Memo1->setWholeText("x\r\n");
-    openFromGenerator();
-    EXPECT_TRUE(form4()->isVisible());
-    EXPECT_EQ(preview(), "x\r\n");
-}
-
 TEST_F(AdvancedWindow, OpensWithTheGeneratorsTextAndHandsItBackVerbatim) {
     create();
     const QString generated = "deletefile:/a\r\nC:\\x y\\\u00e4.mid\r\n/a\r\n";
@@ -180,20 +161,70 @@ TEST_F(AdvancedWindow, CloseBoxKeepsTheGeneratorTextAndTheStatus) {
     EXPECT_TRUE(form3()->Button11->isEnabled());
 }
 
-TEST_F(AdvancedWindow, CancelStopsAtAnUnreadableCatalogueAndStaysOpen) {
+struct CatalogueFailure {
+    const char* name;
+    const char* file;
+    bool folder;  // a folder in the file's place: it exists but cannot be read
+    bool duringCancel;
+};
+
+class UnreadableCatalogue : public AdvancedTest,
+                            public ::testing::WithParamInterface<CatalogueFailure> {};
+
+TEST_P(UnreadableCatalogue, StopsTheHandlerAtThatLoadAndTheWindowStillOpens) {
+    const CatalogueFailure& c = GetParam();
+    const bool soundList = QString(c.file) == "cda/sound.cdt";
+    auto spoil = [&] {
+        ASSERT_TRUE(QFile::remove(path(c.file)));
+        if (c.folder) {
+            ASSERT_TRUE(QDir().mkpath(path(c.file)));
+        }
+    };
+    if (!c.duringCancel) spoil();
     create();
+    form3()->Memo1->setWholeText("gen\r\n");
     openFromGenerator();
-    click(form4()->Button4);
-    QFile::remove(path("cda/bandlock.cdt"));
-    click(form4()->Button7);
+    if (c.duringCancel) {
+        click(form4()->Button4);
+        spoil();
+        click(form4()->Button7);
+    }
+
     ASSERT_EQ(platform_.boxes.size(), 1u);
-    EXPECT_TRUE(
-        platform_.boxes[0].text.contains(QDir::toNativeSeparators(path("cda/bandlock.cdt"))));
+    EXPECT_EQ(platform_.boxes[0].title, kAppTitle);
+    EXPECT_EQ(platform_.boxes[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(platform_.boxes[0].text.startsWith("Cannot open file \"" +
+                                                   QDir::toNativeSeparators(path(c.file)) + "\". "))
+        << platform_.boxes[0].text.toStdString();
     EXPECT_TRUE(form4()->isVisible());
     EXPECT_FALSE(form3()->isEnabled());
-    EXPECT_EQ(preview(), "");  // the steps before the failing load are done
-    EXPECT_EQ(items(form4()->ComboBox2), (QStringList{"A", "B"}));
+    if (!c.duringCancel) {
+        // Creation ended at the failing load: a failed sound list leaves the band locks unread.
+        const QStringList sounds =
+            soundList ? QStringList() : QStringList{"ring1.mid", "ring2.mid"};
+        EXPECT_EQ(items(form4()->ComboBox1), sounds);
+        EXPECT_EQ(form4()->ComboBox2->count(), 0);
+        EXPECT_FALSE(form4()->Button2->isEnabled());
+        EXPECT_EQ(preview(), "gen\r\n");
+    } else {
+        // The steps before the failing load are done, the later ones are not.
+        const QString added = "gen\r\ngdfswrite:000000AA01FFFFFFFFFFFFFFFFFF00\r\n";
+        EXPECT_EQ(preview(), soundList ? added : "");
+        EXPECT_EQ(statusLines().size(), soundList ? 1 : 0);
+        EXPECT_EQ(items(form4()->ComboBox2), (QStringList{"A", "B"}));
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Catalogues, UnreadableCatalogue,
+    ::testing::Values(CatalogueFailure{"creation_sound_missing", "cda/sound.cdt", false, false},
+                      CatalogueFailure{"creation_sound_folder", "cda/sound.cdt", true, false},
+                      CatalogueFailure{"creation_bandlock_missing", "cda/bandlock.cdt", false,
+                                       false},
+                      CatalogueFailure{"creation_bandlock_folder", "cda/bandlock.cdt", true, false},
+                      CatalogueFailure{"cancel_sound_missing", "cda/sound.cdt", false, true},
+                      CatalogueFailure{"cancel_bandlock_folder", "cda/bandlock.cdt", true, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AdvancedWindow, RepeatedCancelsListEachBandLockOnce) {
     create();
