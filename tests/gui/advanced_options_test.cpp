@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QMenu>
@@ -58,6 +59,12 @@ TEST_F(BandLock, RefusesTextThatNamesNoEntry) {
     EXPECT_TRUE(statusLines().isEmpty());
     EXPECT_FALSE(form4()->Button5->isEnabled());
     EXPECT_EQ(form4()->ComboBox2->count(), 2);  // typed text never becomes an entry
+
+    click(form4()->Button8);  // nothing ticked: only enables the hand-back
+    click(form4()->Button4);
+    EXPECT_EQ(platform_.boxes.size(), 3u);
+    EXPECT_EQ(preview(), "");
+    EXPECT_TRUE(form4()->Button5->isEnabled());
 }
 
 TEST_F(MoreOptions, CdaFieldsGiveTheExactLines) {
@@ -157,17 +164,47 @@ TEST_F(MoreOptions, DigitFieldsTakeOnlyDigitsFromAnInputMethod) {
     }
 }
 
-TEST_F(MoreOptions, CtrlKeysOtherThanCopyAndPasteAreRejected) {
+TEST_F(MoreOptions, CtrlKeysOtherThanCopyAndPasteAreRejectedKeysWithoutCharactersPass) {
     create();
+    struct Case {
+        const char* name;
+        bool selectAll;  // else the cursor stands after "12"
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* text;
+        int cursor;
+        const char* selected;
+    };
+    const Case cases[] = {
+        {"ctrl_x_cuts_nothing", true, Qt::Key_X, Qt::ControlModifier, "123", 3, "123"},
+        {"ctrl_z_undoes_nothing", false, Qt::Key_Z, Qt::ControlModifier, "1243", 3, ""},
+        {"ctrl_a_selects_nothing", false, Qt::Key_A, Qt::ControlModifier, "1243", 3, ""},
+        {"ctrl_backspace_keeps_the_word", false, Qt::Key_Backspace, Qt::ControlModifier, "1243", 3,
+         ""},
+        {"ctrl_left_moves", false, Qt::Key_Left, Qt::ControlModifier, "1243", 0, ""},
+        {"home_moves", false, Qt::Key_Home, Qt::NoModifier, "1243", 0, ""},
+        {"shift_end_selects", false, Qt::Key_End, Qt::ShiftModifier, "1243", 4, "3"},
+    };
     QLineEdit* edit = form4()->Edit2;
-    edit->setText("123");
+    for (const Case& c : cases) {
+        edit->setText("123");
+        if (c.selectAll) {
+            edit->selectAll();
+        } else {
+            edit->setCursorPosition(2);
+            QTest::keyClick(edit, Qt::Key_4);  // something to undo
+        }
+        QTest::keyClick(edit, c.key, c.modifiers);
+        EXPECT_EQ(edit->text(), c.text) << c.name;
+        EXPECT_EQ(edit->cursorPosition(), c.cursor) << c.name;
+        EXPECT_EQ(edit->selectedText(), c.selected) << c.name;
+    }
+    // Ctrl+C passes: it copies.
+    QGuiApplication::clipboard()->clear();
+    edit->setText("987");
     edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(edit->text(), "123");
-    edit->end(false);
-    QTest::keyClick(edit, Qt::Key_4);
-    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(edit->text(), "1234");
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "987");
 }
 
 TEST_F(MoreOptions, PasteTakesDecimalDigitsOnly) {
