@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <map>
 
 #include "about/ui/form2.h"
@@ -297,6 +298,54 @@ TEST_F(MainWindowTest, KeysChooseAModelButTheProgramDoesNot) {
     form()->ListBox2->setCurrentRow(0);
     EXPECT_TRUE(form()->FS->text().isEmpty());
 }
+
+// Every way the user can leave an entry selected chooses it, so the highlighted
+// model is always the one shown and written.
+struct GestureCase {
+    const char* name;
+    std::function<void(ListBox*)> gesture;
+    const char* model;
+};
+
+class ListGestures : public MainWindowTest, public ::testing::WithParamInterface<GestureCase> {};
+
+TEST_P(ListGestures, TheSelectedModelIsTheChosenOne) {
+    writeSampleData();
+    start();
+    ListBox* list = form()->ListBox1;
+    GetParam().gesture(list);
+    ASSERT_EQ(list->selectedItems().size(), 1);
+    EXPECT_EQ(list->selectedItems().front()->text(), GetParam().model);
+    EXPECT_EQ(form()->Model->text(), GetParam().model);
+    EXPECT_EQ(form()->Panel3->text(), kChooseFs);
+}
+
+QPoint rowCentre(ListBox* list, int row) { return list->visualItemRect(list->item(row)).center(); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Gestures, ListGestures,
+    ::testing::Values(GestureCase{"drag_to_another_row",
+                                  [](ListBox* list) {
+                                      QTest::mousePress(list->viewport(), Qt::LeftButton, {},
+                                                        rowCentre(list, 0));
+                                      QTest::mouseMove(list->viewport(), rowCentre(list, 1));
+                                      QTest::mouseRelease(list->viewport(), Qt::LeftButton, {},
+                                                          rowCentre(list, 1));
+                                  },
+                                  "V802SE"},
+                      GestureCase{"right_click",
+                                  [](ListBox* list) {
+                                      QTest::mouseClick(list->viewport(), Qt::RightButton, {},
+                                                        rowCentre(list, 1));
+                                  },
+                                  "V802SE"},
+                      GestureCase{"space_after_tabbing_in",
+                                  [](ListBox* list) {
+                                      list->setFocus(Qt::TabFocusReason);
+                                      QTest::keyClick(list, Qt::Key_Space);
+                                  },
+                                  "K750"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct PictureCase {
     const char* model;
