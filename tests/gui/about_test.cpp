@@ -2,6 +2,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextCursor>
 
 #include "about/about_text.h"
 #include "about/ui/form2.h"
@@ -60,6 +61,18 @@ TEST_F(AboutWindowTest, InfoPanelShowsItAndCloseHidesItKeepingTheText) {
     EXPECT_FALSE(form2()->isVisible());
     EXPECT_TRUE(form1()->isVisible());
     EXPECT_EQ(form2()->Memo1->toPlainText().split(QLatin1Char('\n')).size(), 10);
+}
+
+TEST_F(AboutWindowTest, WholeTextFitsTheMemoWithoutScrolling) {
+    start();
+    click(form1()->Panel6);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form2()));
+    QPlainTextEdit* memo = form2()->Memo1;
+    QTextCursor end(memo->document());
+    end.movePosition(QTextCursor::End);
+    EXPECT_EQ(memo->verticalScrollBar()->maximum(), 0);
+    EXPECT_LE(memo->cursorRect(end).bottom(), memo->viewport()->height());
+    EXPECT_EQ(memo->size(), QSize(281, 193));
 }
 
 }  // namespace

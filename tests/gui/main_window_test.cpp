@@ -1,11 +1,14 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <map>
 
 #include "about/ui/form2.h"
@@ -298,6 +301,54 @@ TEST_F(MainWindowTest, KeysChooseAModelButTheProgramDoesNot) {
     EXPECT_TRUE(form()->FS->text().isEmpty());
 }
 
+// Every way the user can leave an entry selected chooses it, so the highlighted
+// model is always the one shown and written.
+struct GestureCase {
+    const char* name;
+    std::function<void(ListBox*)> gesture;
+    const char* model;
+};
+
+class ListGestures : public MainWindowTest, public ::testing::WithParamInterface<GestureCase> {};
+
+TEST_P(ListGestures, TheSelectedModelIsTheChosenOne) {
+    writeSampleData();
+    start();
+    ListBox* list = form()->ListBox1;
+    GetParam().gesture(list);
+    ASSERT_EQ(list->selectedItems().size(), 1);
+    EXPECT_EQ(list->selectedItems().front()->text(), GetParam().model);
+    EXPECT_EQ(form()->Model->text(), GetParam().model);
+    EXPECT_EQ(form()->Panel3->text(), kChooseFs);
+}
+
+QPoint rowCentre(ListBox* list, int row) { return list->visualItemRect(list->item(row)).center(); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Gestures, ListGestures,
+    ::testing::Values(GestureCase{"drag_to_another_row",
+                                  [](ListBox* list) {
+                                      QTest::mousePress(list->viewport(), Qt::LeftButton, {},
+                                                        rowCentre(list, 0));
+                                      QTest::mouseMove(list->viewport(), rowCentre(list, 1));
+                                      QTest::mouseRelease(list->viewport(), Qt::LeftButton, {},
+                                                          rowCentre(list, 1));
+                                  },
+                                  "V802SE"},
+                      GestureCase{"right_click",
+                                  [](ListBox* list) {
+                                      QTest::mouseClick(list->viewport(), Qt::RightButton, {},
+                                                        rowCentre(list, 1));
+                                  },
+                                  "V802SE"},
+                      GestureCase{"space_after_tabbing_in",
+                                  [](ListBox* list) {
+                                      list->setFocus(Qt::TabFocusReason);
+                                      QTest::keyClick(list, Qt::Key_Space);
+                                  },
+                                  "K750"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct PictureCase {
     const char* model;
     const char* picture;
@@ -352,9 +403,12 @@ TEST_F(MainWindowTest, ClearAllFieldsKeepsPictureCdaRevAndRadioButtons) {
 }
 
 TEST_F(MainWindowTest, MissingModelCatalogueShowsTheErrorBox) {
-    writeFile(dir_.path(), kCustomize, customizeTemplate());
+    // customize.xml is missing too, but the handler ends at the model catalogue.
     start();
     ASSERT_FALSE(platform_.boxes.empty());
+    EXPECT_EQ(boxesMentioning("customize.xml"), 0);
+    // Start-up went on with the next windows.
+    EXPECT_EQ(windows_->set().form2->Memo1->toPlainText().count(QLatin1Char('\n')), 9);
     const ScriptedPlatform::Box& box = platform_.boxes.front();
     EXPECT_EQ(box.title, kAppTitle);
     EXPECT_EQ(box.icon, MessageIcon::Error);
@@ -419,30 +473,69 @@ TEST_F(MainWindowTest, FailedClearNeverWritesAnEmptyTemplate) {
     EXPECT_EQ(customizeBytes(), customizeTemplate());
 }
 
-TEST_F(MainWindowTest, ReadOnlyCustomizeIsRefusedAndLeftUnchanged) {
+// A file that cannot be replaced: refused with the error box, the file left as
+// it was, and once the cause is gone the same press writes it.
+struct RefusalCase {
+    const char* name;
+    std::function<void(const QString& file)> refuse;
+    std::function<void(const QString& file)> allow;
+    const char* reason;
+    bool fileStays;
+};
+
+class RefusedUpdate : public MainWindowTest, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(RefusedUpdate, ShowsTheBoxAndLeavesTheFile) {
     writeSampleData();
     start();
     chooseGenericK750();
-    ASSERT_TRUE(QFile::setPermissions(path(kCustomize),
-                                      QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const QString file = path(kCustomize);
+    GetParam().refuse(file);
     const size_t before = platform_.boxes.size();
     click(form()->Button1);
     ASSERT_EQ(platform_.boxes.size(), before + 1);
     const ScriptedPlatform::Box& box = platform_.boxes.back();
     EXPECT_EQ(box.title, "Calvorn Trellan v2.05");
     EXPECT_EQ(box.icon, MessageIcon::Error);
-    EXPECT_EQ(box.text, QStringLiteral("Cannot create file \"%1\". Permission denied.")
-                            .arg(nativePath(kCustomize)));
-    EXPECT_EQ(customizeBytes(), customizeTemplate());
+    EXPECT_EQ(box.text, QStringLiteral("Cannot create file \"%1\". %2.")
+                            .arg(nativePath(kCustomize), QLatin1String(GetParam().reason)));
+    if (GetParam().fileStays) {
+        EXPECT_EQ(customizeBytes(), customizeTemplate());
+    } else {
+        EXPECT_FALSE(QFile::exists(file));
+    }
     EXPECT_EQ(form()->Panel3->text(), kCheckSettings);
 
-    // Writable again, the same press writes the file.
-    ASSERT_TRUE(QFile::setPermissions(path(kCustomize), QFile::ReadOwner | QFile::WriteOwner));
+    GetParam().allow(file);
     click(form()->Button1);
     std::map<int, QByteArray> lines = kGenericLines;
     lines[71] = "        <suppress-camera-sound>true</suppress-camera-sound>";
     EXPECT_EQ(customizeBytes(), expectedCustomize(lines));
+    EXPECT_EQ(form()->Panel3->text(), kSaved);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, RefusedUpdate,
+    ::testing::Values(
+        // Refused by its owner-write bit, also where root could write it.
+        RefusalCase{"read_only",
+                    [](const QString& file) {
+                        ASSERT_TRUE(QFile::setPermissions(
+                            file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+                    },
+                    [](const QString& file) {
+                        ASSERT_TRUE(
+                            QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
+                    },
+                    "Permission denied", true},
+        RefusalCase{
+            "missing_folder",
+            [](const QString& file) {
+                ASSERT_TRUE(QDir(QFileInfo(file).absolutePath()).removeRecursively());
+            },
+            [](const QString& file) { ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath())); },
+            "No such file or directory", false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, ShortTemplateSaysWhatWasNotWritten) {
     writeSampleData();

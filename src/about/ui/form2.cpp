@@ -3,12 +3,33 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include "about/about_text.h"
 #include "common/ui/guard.h"
 #include "common/ui/window_util.h"
 
 namespace trellan {
+namespace {
+
+// The memo has no scroll bars. Where MS Sans Serif is missing its fallback runs
+// larger, so shrink it until the whole text shows.
+void fitFontToText(QPlainTextEdit* memo) {
+    const int frame = 2 * memo->frameWidth();
+    QTextDocument probe;
+    probe.setDocumentMargin(memo->document()->documentMargin());
+    probe.setPlainText(memo->toPlainText());
+    probe.setTextWidth(memo->width() - frame);
+    QFont font = memo->font();
+    probe.setDefaultFont(font);
+    while (font.pixelSize() > 8 && probe.size().height() > memo->height() - frame) {
+        font.setPixelSize(font.pixelSize() - 1);
+        probe.setDefaultFont(font);
+    }
+    memo->setFont(font);
+}
+
+}  // namespace
 
 TForm2::TForm2(AppContext& context, WindowSet&) : QWidget(nullptr), context_(context) {
     setObjectName(QStringLiteral("Form2"));
@@ -38,6 +59,7 @@ void TForm2::FormCreate() {
     for (const QString& line : aboutLines()) {
         Memo1->appendPlainText(line);
     }
+    fitFontToText(Memo1);
     // Appending scrolls to the end; the text is read from its first line.
     Memo1->moveCursor(QTextCursor::Start);
     Memo1->ensureCursorVisible();

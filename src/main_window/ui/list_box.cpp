@@ -30,10 +30,36 @@ ListBox::ListBox(int rowHeight, QWidget* parent) : QListWidget(parent) {
     connect(this, &QListWidget::clicked, this, [this](const QModelIndex&) { emit Click(); });
 }
 
+int ListBox::selectedRow() const {
+    const QListWidgetItem* item = currentItem();
+    return item != nullptr && item->isSelected() ? currentRow() : -1;
+}
+
 void ListBox::keyPressEvent(QKeyEvent* event) {
-    const int before = currentRow();
+    const int before = selectedRow();
     QListWidget::keyPressEvent(event);
-    if (currentRow() >= 0 && currentRow() != before) {
+    const int after = selectedRow();
+    if (after >= 0 && after != before) {
+        emit Click();
+    }
+}
+
+void ListBox::mousePressEvent(QMouseEvent* event) {
+    selectedAtPress_ = selectedRow();
+    rowAtPress_ = row(itemAt(event->position().toPoint()));
+    QListWidget::mousePressEvent(event);
+}
+
+void ListBox::mouseReleaseEvent(QMouseEvent* event) {
+    const int releasedOn = row(itemAt(event->position().toPoint()));
+    // Emits clicked, and so Click, for a left click on an entry.
+    QListWidget::mouseReleaseEvent(event);
+    const bool clickedEntry =
+        event->button() == Qt::LeftButton && releasedOn >= 0 && releasedOn == rowAtPress_;
+    // A drag or a right click moves the selection without a click; the entry
+    // left selected is the one chosen, so what is shown is what was read.
+    const int after = selectedRow();
+    if (!clickedEntry && after >= 0 && after != selectedAtPress_) {
         emit Click();
     }
 }

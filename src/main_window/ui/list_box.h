@@ -5,8 +5,9 @@
 
 namespace trellan {
 
-// A list whose Click comes only from the user: a mouse click on an entry or a
-// key that moves the selection. Changes made by the program send none.
+// A list whose Click comes only from the user: a mouse click on an entry, or
+// any mouse or key action that leaves another entry selected (a drag, a right
+// click, Space on the focused entry). Changes made by the program send none.
 class ListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -18,6 +19,15 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    // The selected row, or -1 when the current row is not selected.
+    int selectedRow() const;
+
+    int selectedAtPress_ = -1;
+    int rowAtPress_ = -1;
 };
 
 // A label (or a panel drawn as one) that reports a left click.
