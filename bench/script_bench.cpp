@@ -58,6 +58,8 @@ void dropLastLines(ScriptPreview& preview, int count, int length) {
     cursor.movePosition(QTextCursor::End);
     cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, count * (length + 1));
     cursor.removeSelectedText();
+    // Compacts the text buffer now, while undo is off, rather than in a timed append.
+    doc->setUndoRedoEnabled(false);
     doc->setUndoRedoEnabled(true);
 }
 
