@@ -36,7 +36,7 @@ QString phoneFolder(FileChangeMode mode) {
 }
 
 QStringList fileChangeLines(FileChangeMode mode, const QString& name, const QString& local,
-                            const QString& amrCompanion) {
+                            const QString& amrCompanion, PathStyle style) {
     const QString folder = phoneFolder(mode);
     switch (mode) {
         case FileChangeMode::ChangeSounds:
@@ -44,7 +44,7 @@ QStringList fileChangeLines(FileChangeMode mode, const QString& name, const QStr
                    script::replacement(folder + script::withExtension(name, QStringLiteral(".amr")),
                                        amrCompanion);
         case FileChangeMode::AddNewFrames:
-            return script::newFile(folder + script::fileNameOf(local), local);
+            return script::newFile(folder + script::fileNameOf(local, style), local);
         case FileChangeMode::ChangeClipart:
         case FileChangeMode::ChangeFrames:
         case FileChangeMode::ChangeFunlayer:
@@ -53,8 +53,8 @@ QStringList fileChangeLines(FileChangeMode mode, const QString& name, const QStr
     return script::replacement(folder + name, local);
 }
 
-QString addedStatus(const QString& localPath) {
-    return QStringLiteral("Added ") + script::fileNameOf(localPath) +
+QString addedStatus(const QString& localPath, PathStyle style) {
+    return QStringLiteral("Added ") + script::fileNameOf(localPath, style) +
            QStringLiteral(" successfully!");
 }
 

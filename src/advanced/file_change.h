@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "common/path_style.h"
+
+
 namespace trellan::advanced {
 
 enum class FileChangeMode {
@@ -22,9 +25,9 @@ QString phoneFolder(FileChangeMode mode);
 // Add new Frames), `local` the chosen file, `amrCompanion` its ".amr" file
 // (Change Sounds only).
 QStringList fileChangeLines(FileChangeMode mode, const QString& name, const QString& local,
-                            const QString& amrCompanion);
+                            const QString& amrCompanion, PathStyle style = nativePathStyle());
 
 // "Added " + the local file's name + " successfully!"
-QString addedStatus(const QString& localPath);
+QString addedStatus(const QString& localPath, PathStyle style = nativePathStyle());
 
 }  // namespace trellan::advanced

@@ -6,8 +6,9 @@
 
 namespace trellan::advanced {
 
-QStringList languageLines(const QString& localPath) {
-    return script::replacement(script::kLanguageFolder + script::fileNameOf(localPath), localPath);
+QStringList languageLines(const QString& localPath, PathStyle style) {
+    return script::replacement(script::kLanguageFolder + script::fileNameOf(localPath, style),
+                               localPath);
 }
 
 const DeleteKindInfo& deleteKindInfo(DeleteKind kind) {

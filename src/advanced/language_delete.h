@@ -3,11 +3,14 @@
 #include <QString>
 #include <QStringList>
 
+#include "common/path_style.h"
+
+
 namespace trellan::advanced {
 
 // The replacement of a language or T9 file in the phone's language folder,
 // under the local file's own name.
-QStringList languageLines(const QString& localPath);
+QStringList languageLines(const QString& localPath, PathStyle style = nativePathStyle());
 
 enum class DeleteKind { Sound, Clipart, Funlayer, Frame, Language };
 

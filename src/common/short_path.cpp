@@ -1,64 +1,51 @@
 #include "common/short_path.h"
 
 namespace trellan {
-namespace {
 
-// Cuts the first directory of a directory part that starts with a separator
-// (or not), marking the cut with "...".
-QString cutFirstDirectory(QString dir, QChar sep) {
-    if (dir == sep) {
+QString cutFirstDirectory(QString dir, QChar separator) {
+    if (dir == separator) {
         return {};
     }
-    const bool rooted = dir.startsWith(sep);
+    const bool rooted = dir.startsWith(separator);
     if (rooted) {
         dir.remove(0, 1);
     }
+    // A part that already starts with "...\" loses that mark with the directory.
     if (dir.startsWith(QLatin1Char('.'))) {
         dir.remove(0, 4);
     }
-    const qsizetype next = dir.indexOf(sep);
+    const qsizetype next = dir.indexOf(separator);
     if (next < 0) {
         dir.clear();
     } else {
-        dir = QStringLiteral("...") + sep + dir.mid(next + 1);
+        dir = QStringLiteral("...") + separator + dir.mid(next + 1);
     }
     if (rooted) {
-        dir.prepend(sep);
+        dir.prepend(separator);
     }
     return dir;
 }
 
-}  // namespace
-
-PathStyle nativePathStyle() {
-#ifdef Q_OS_WIN
-    return PathStyle::Windows;
-#else
-    return PathStyle::Posix;
-#endif
-}
-
-QString shortenedPath(const QString& path, int maxWidth,
-                      const std::function<int(const QString&)>& width, PathStyle style) {
-    const QChar sep = style == PathStyle::Windows ? QLatin1Char('\\') : QLatin1Char('/');
+QString shortenedPath(const QString& path, int maxWidth, const TextWidth& width, PathStyle style) {
+    const QChar separator = style == PathStyle::Windows ? QLatin1Char('\\') : QLatin1Char('/');
     QString drive;
     QString rest = path;
     if (style == PathStyle::Windows && path.size() >= 2 && path[1] == QLatin1Char(':')) {
         drive = path.left(2);
         rest = path.mid(2);
     }
-    const qsizetype lastSep = rest.lastIndexOf(sep);
-    QString dir = rest.left(lastSep + 1);
-    const QString name = rest.mid(lastSep + 1);
-    const QString ellipsisDir = sep + QStringLiteral("...") + sep;
+    const qsizetype nameStart = rest.lastIndexOf(separator) + 1;
+    QString dir = rest.left(nameStart);
+    const QString name = rest.mid(nameStart);
+    const QString onlyEllipsis = separator + QStringLiteral("...") + separator;
 
-    QString result = drive + dir + name;
+    QString result = path;
     while ((!drive.isEmpty() || !dir.isEmpty()) && width(result) > maxWidth) {
-        if (dir == ellipsisDir) {
+        if (dir == onlyEllipsis) {
             drive.clear();
-            dir = QStringLiteral("...") + sep;
+            dir = QStringLiteral("...") + separator;
         } else if (!dir.isEmpty()) {
-            dir = cutFirstDirectory(dir, sep);
+            dir = cutFirstDirectory(dir, separator);
         } else {
             drive.clear();
         }

@@ -3,21 +3,22 @@
 #include <QString>
 #include <functional>
 
+#include "common/path_style.h"
+
 namespace trellan {
 
-enum class PathStyle {
-    Windows,  // drive letter and "\"
-    Posix,    // "/"
-};
+// Measures the width of a text in pixels (the caption label's font in the windows).
+using TextWidth = std::function<int(const QString&)>;
 
-// The path style of the system the program runs on.
-PathStyle nativePathStyle();
-
-// Shortens a local path to fit `maxWidth` as measured by `width`: first cutting
-// leading directories (shown as "...\"), then dropping the drive, keeping the
-// file name whole. For example C:\...\sounds\alert.mid.
-QString shortenedPath(const QString& path, int maxWidth,
-                      const std::function<int(const QString&)>& width,
+// Shortens a local path until it fits `maxWidth` as measured by `width`: cutting
+// leading directories (shown as "...\"), then dropping the drive; the file name
+// always stays whole, so the result may still be wider. For example
+// C:\Users\me\sounds\alert.mid becomes C:\...\sounds\alert.mid.
+QString shortenedPath(const QString& path, int maxWidth, const TextWidth& width,
                       PathStyle style = nativePathStyle());
+
+// Cuts the first directory off a directory part such as "\Users\me\" and marks
+// the cut: "\...\me\". Exposed for tests.
+QString cutFirstDirectory(QString dir, QChar separator);
 
 }  // namespace trellan

@@ -3,20 +3,25 @@
 namespace trellan::script {
 namespace {
 
-qsizetype nameStart(const QString& path) {
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < path.size(); ++i) {
-        const QChar c = path[i];
-        if (c == QLatin1Char('\\') || c == QLatin1Char('/') || c == QLatin1Char(':')) {
-            start = i + 1;
-        }
+bool endsComponent(QChar c, PathStyle style) {
+    if (style == PathStyle::Windows) {
+        return c == QLatin1Char('\\') || c == QLatin1Char('/') || c == QLatin1Char(':');
     }
-    return start;
+    return c == QLatin1Char('/');
 }
 
-qsizetype extensionStart(const QString& path) {
+qsizetype nameStart(const QString& path, PathStyle style) {
+    for (qsizetype i = path.size(); i > 0; --i) {
+        if (endsComponent(path[i - 1], style)) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+qsizetype extensionStart(const QString& path, PathStyle style) {
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    return dot >= nameStart(path) ? dot : -1;
+    return dot >= nameStart(path, style) ? dot : -1;
 }
 
 }  // namespace
@@ -31,26 +36,62 @@ QStringList replacement(const QString& phonePath, const QString& localPath) {
     return {deleteLine(phonePath), localPath, phonePath};
 }
 
-QStringList soundReplacement(const QString& phonePath, const QString& localPath) {
-    const QString amr = QStringLiteral(".amr");
+QStringList soundReplacement(const QString& phonePath, const QString& localPath, PathStyle style) {
     return replacement(phonePath, localPath) +
-           replacement(withExtension(phonePath, amr), withExtension(localPath, amr));
+           replacement(withExtension(phonePath, kAmrExtension, PathStyle::Posix),
+                       withExtension(localPath, kAmrExtension, style));
 }
 
 QStringList newFile(const QString& phonePath, const QString& localPath) {
     return {localPath, phonePath};
 }
 
-QString extensionOf(const QString& path) {
-    const qsizetype dot = extensionStart(path);
+QString extensionOf(const QString& path, PathStyle style) {
+    const qsizetype dot = extensionStart(path, style);
     return dot < 0 ? QString() : path.mid(dot);
 }
 
-QString withExtension(const QString& path, const QString& extension) {
-    const qsizetype dot = extensionStart(path);
+QString withExtension(const QString& path, const QString& extension, PathStyle style) {
+    const qsizetype dot = extensionStart(path, style);
     return (dot < 0 ? path : path.left(dot)) + extension;
 }
 
-QString fileNameOf(const QString& path) { return path.mid(nameStart(path)); }
+QString fileNameOf(const QString& path, PathStyle style) {
+    return path.mid(nameStart(path, style));
+}
+
+QString messageAlertPath(int alert, const QString& extension) {
+    return kSoundFolder + QStringLiteral("messagealert") + QString::number(alert) + extension;
+}
+
+QString cameraShutterPath(const QString& extension) {
+    return kSoundFolder + QStringLiteral("camerashutter") + extension;
+}
+
+QStringList soundScript(const SoundChoices& choices) {
+    QStringList lines;
+    for (int i = 0; i < int(choices.alerts.size()); ++i) {
+        const AlertChoice& alert = choices.alerts[i];
+        if (alert.midiTicked) {
+            lines += replacement(messageAlertPath(i + 1, kMidExtension), alert.midiPath);
+        }
+        if (alert.amrTicked) {
+            lines += replacement(messageAlertPath(i + 1, kAmrExtension), alert.amrPath);
+        }
+    }
+    switch (choices.camera) {
+        case CameraSound::Keep:
+            break;
+        case CameraSound::Delete:
+            lines << deleteLine(cameraShutterPath(kMidExtension))
+                  << deleteLine(cameraShutterPath(kAmrExtension));
+            break;
+        case CameraSound::Replace:
+            lines += replacement(cameraShutterPath(kMidExtension), choices.cameraMidiPath);
+            lines += replacement(cameraShutterPath(kAmrExtension), choices.cameraAmrPath);
+            break;
+    }
+    return lines;
+}
 
 }  // namespace trellan::script

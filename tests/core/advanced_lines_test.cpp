@@ -55,9 +55,11 @@ TEST(FileChangeLines, NamesComeFromTheListAndTheLocalFilesLastComponent) {
          {"D:bg.png", frames + "bg.png"}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(fileChangeLines(c.mode, c.entry, c.local, c.amr), c.lines) << c.name;
+        EXPECT_EQ(fileChangeLines(c.mode, c.entry, c.local, c.amr, PathStyle::Windows), c.lines)
+            << c.name;
     }
-    EXPECT_EQ(addedStatus("C:\\v1.2\\my tone.mid"), "Added my tone.mid successfully!");
+    EXPECT_EQ(addedStatus("C:\\v1.2\\my tone.mid", PathStyle::Windows),
+              "Added my tone.mid successfully!");
 }
 
 // The extension decides what Open accepts and where the AMR and T9 companions are.
@@ -75,10 +77,12 @@ TEST(LocalFileNames, ADotInAFolderIsNoExtension) {
         {"D:czech.lng", ".lng", "D:czech.t9"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(script::extensionOf(c.path), c.extension) << c.path.toStdString();
-        EXPECT_EQ(script::withExtension(c.path, ".t9"), c.t9) << c.path.toStdString();
+        EXPECT_EQ(script::extensionOf(c.path, PathStyle::Windows), c.extension)
+            << c.path.toStdString();
+        EXPECT_EQ(script::withExtension(c.path, ".t9", PathStyle::Windows), c.t9)
+            << c.path.toStdString();
     }
-    EXPECT_EQ(languageLines("D:czech.lng"),
+    EXPECT_EQ(languageLines("D:czech.lng", PathStyle::Windows),
               (QStringList{"deletefile:/tpa/preset/system/language/czech.lng", "D:czech.lng",
                            "/tpa/preset/system/language/czech.lng"}));
 }

@@ -1,24 +1,432 @@
 #include "script/ui/form3.h"
 
+#include <QCheckBox>
+#include <QDir>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <type_traits>
 
+#include "advanced/ui/form4.h"
+#include "common/file_io.h"
+#include "common/ui/guard.h"
+#include "common/ui/jpeg_picture.h"
+#include "common/ui/labeled_edit.h"
+#include "common/ui/window_util.h"
+#include "script/script_file.h"
+#include "script/script_lines.h"
 #include "script/ui/script_preview.h"
 
 namespace trellan {
+namespace {
+
+const QString kMidiFilter = QStringLiteral("MIDI Files (*.mid)|*.mid");
+const QString kScriptFilter = QStringLiteral("Text File / SETool script (*.txt)|*.txt");
+const QString kProposedScriptName = QStringLiteral("trellan.script");
+const QString kNoFile = QStringLiteral("File does not exist!");
+const QString kNotMidi =
+    QStringLiteral("Could not open file! Must be MIDI format and have .mid extension!");
+const QString kNoAmr =
+    QStringLiteral("Could not open .amr file! Note: .amr and .mid file must have same filename!");
+const QColor kMissingColor(255, 0, 0);
+
+constexpr QSize kOuterSize(393, 660);
+constexpr QPoint kFirstPlace(732, 118);
+constexpr int kAlertPathWidth = 170;
+constexpr int kCameraPathWidth = 140;
+
+template <typename W>
+W* named(W* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+// Where the fallback font is wider than the one the layout was drawn for, a
+// control grows to the right rather than clip its caption.
+void widenToFit(QWidget* widget, int needed) {
+    if (widget->width() < needed) {
+        widget->resize(needed, widget->height());
+    }
+}
+
+template <typename W>
+W* placed(W* widget, int x, int y, int width, int height) {
+    widget->setGeometry(x, y, width, height);
+    if constexpr (std::is_base_of_v<QPushButton, W>) {
+        widenToFit(widget, widget->fontMetrics().horizontalAdvance(widget->text()) + 12);
+    } else {
+        widenToFit(widget, widget->sizeHint().width());
+    }
+    return widget;
+}
+
+QLabel* autoSizedLabel(const QString& name, const QString& caption, int x, int y, QWidget* parent) {
+    auto* label = named(new QLabel(caption, parent), name);
+    label->adjustSize();
+    label->move(x, y);
+    return label;
+}
+
+// White (the system's window colour) on red.
+QLabel* warningLabel(const QString& name, const QString& caption, const QRect& place, bool bold,
+                     QWidget* parent) {
+    auto* label = named(new QLabel(caption, parent), name);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Base));
+    palette.setColor(QPalette::Window, QColor(255, 0, 0));
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    return placed(label, place.x(), place.y(), place.width(), place.height());
+}
+
+QCheckBox* soundBox(const QString& name, int x, int y, QWidget* parent) {
+    auto* box = named(new QCheckBox(parent), name);
+    box->setGeometry(x, y, 17, 17);
+    return box;
+}
+
+QLineEdit* hiddenEdit(const QString& name, QWidget* parent) {
+    auto* edit = named(new QLineEdit(parent), name);
+    edit->setReadOnly(true);
+    edit->resize(121, 21);
+    edit->hide();
+    return edit;
+}
+
+JpegPicture* picture(const QString& name, const QString& resource, int x, int y, QWidget* parent) {
+    auto* image = named(new JpegPicture(resource, parent), name);
+    image->setGeometry(x, y, 28, 25);
+    return image;
+}
+
+}  // namespace
 
 TForm3::TForm3(AppContext& context, WindowSet& windows)
-    : QWidget(nullptr), context_(context), windows_(windows) {
+    : QWidget(nullptr), context_(context), windows_(windows), saveFileName_(kProposedScriptName) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Calvorn Trellan - Script Generator"));
-    Memo1 = new ScriptPreview(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Button11 = new QPushButton(QStringLiteral("Save"), this);
-    Button11->setObjectName(QStringLiteral("Button11"));
+    setFont(sansSerifFont(11));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+    createControls();
+    connectHandlers();
+    resize(kOuterSize);
+    move(kFirstPlace);
+}
+
+void TForm3::createControls() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    Panel1 = named(new QFrame(this), QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    layout->addWidget(Panel1);
+
+    GroupBox1 = named(new QGroupBox(QStringLiteral("Replace SMS sounds "), Panel1),
+                      QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(8, 8, 369, 297);
+    Label1 = autoSizedLabel(QStringLiteral("Label1"), QStringLiteral("Filename"), 8, 24, GroupBox1);
+    Label2 = autoSizedLabel(QStringLiteral("Label2"), QStringLiteral("MIDI"), 304, 48, GroupBox1);
+    Label3 = autoSizedLabel(QStringLiteral("Label3"), QStringLiteral("AMR"), 336, 48, GroupBox1);
+
+    LabeledEdit** sms[] = {&Sms1, &Sms2, &Sms3, &Sms4, &Sms5, &Sms6};
+    QPushButton** open[] = {&Button1, &Button2, &Button3, &Button4, &Button5, &Button6};
+    QCheckBox** midi[] = {&Write1, &Write2, &Write3, &Write4, &Write5, &Write6};
+    QCheckBox** amr[] = {&AMR1, &AMR2, &AMR3, &AMR4, &AMR5, &AMR6};
+    QLineEdit** amrPath[] = {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5, &Edit6};
+    for (int i = 0; i < 6; ++i) {
+        const QString n = QString::number(i + 1);
+        const int y = 64 + 40 * i;
+        *sms[i] = new LabeledEdit(QStringLiteral("Sms") + n, QStringLiteral("Message alert ") + n,
+                                  QRect(8, y, 177, 21), GroupBox1);
+        (*sms[i])->setReadOnly(true);
+        *open[i] = placed(named(new QPushButton(QStringLiteral("Open..."), GroupBox1),
+                                QStringLiteral("Button") + n),
+                          192, y, 75, 21);
+        *midi[i] = soundBox(QStringLiteral("Write") + n, 304, y, GroupBox1);
+        *amr[i] = soundBox(QStringLiteral("AMR") + n, 336, y, GroupBox1);
+        *amrPath[i] = hiddenEdit(QStringLiteral("Edit") + n, Panel1);
+        rows_[i] = AlertRow{*sms[i], *open[i], *midi[i], *amr[i], *amrPath[i], {}};
+    }
+
+    GroupBox2 =
+        named(new QGroupBox(QStringLiteral("Camera sound "), Panel1), QStringLiteral("GroupBox2"));
+    GroupBox2->setGeometry(8, 312, 225, 137);
+    RadioButton3 = placed(named(new QRadioButton(QStringLiteral("Keep original"), GroupBox2),
+                                QStringLiteral("RadioButton3")),
+                          8, 24, 89, 17);
+    RadioButton1 = placed(named(new QRadioButton(QStringLiteral("Delete"), GroupBox2),
+                                QStringLiteral("RadioButton1")),
+                          8, 40, 57, 17);
+    RadioButton2 = placed(
+        named(new QRadioButton(QStringLiteral("Replace (chose camera sound first)"), GroupBox2),
+              QStringLiteral("RadioButton2")),
+        8, 56, 193, 17);
+    RadioButton3->setChecked(true);
+    RadioButton2->setEnabled(false);
+    Image1 =
+        picture(QStringLiteral("Image1"), QStringLiteral(":/assets/cam.jpg"), 144, 24, GroupBox2);
+    Image2 = picture(QStringLiteral("Image2"), QStringLiteral(":/assets/cam_on.jpg"), 184, 24,
+                     GroupBox2);
+    Image3 = picture(QStringLiteral("Image3"), QStringLiteral(":/assets/cam_off.jpg"), 184, 24,
+                     GroupBox2);
+    Image4 = picture(QStringLiteral("Image4"), QStringLiteral(":/assets/cam_replace.jpg"), 184, 24,
+                     GroupBox2);
+    Image3->hide();
+    Image4->hide();
+    CameraLabel = new LabeledEdit(QStringLiteral("CameraLabel"), QStringLiteral("Camera Sound"),
+                                  QRect(8, 104, 129, 21), GroupBox2);
+    CameraLabel->setReadOnly(true);
+    Button7 = placed(
+        named(new QPushButton(QStringLiteral("Open..."), GroupBox2), QStringLiteral("Button7")),
+        144, 104, 75, 21);
+
+    auto button = [this](const QString& name, const QString& caption, int y) {
+        return placed(named(new QPushButton(caption, Panel1), name), 240, y, 137, 25);
+    };
+    Button10 = button(QStringLiteral("Button10"), QStringLiteral("Generate script"), 312);
+    Button12 = button(QStringLiteral("Button12"), QStringLiteral("Add more..."), 336);
+    Button11 = button(QStringLiteral("Button11"), QStringLiteral("Save"), 376);
+    Button8 = button(QStringLiteral("Button8"), QStringLiteral("Reset"), 400);
+    Button9 = button(QStringLiteral("Button9"), QStringLiteral("Close"), 424);
+
+    Label4 =
+        autoSizedLabel(QStringLiteral("Label4"), QStringLiteral("Script Preview"), 8, 456, Panel1);
+    Memo1 = named(new ScriptPreview(Panel1), QStringLiteral("Memo1"));
+    Memo1->setGeometry(8, 472, 369, 105);
+    QPalette memoPalette = Memo1->palette();
+    memoPalette.setColor(QPalette::Base, Qt::black);
+    memoPalette.setColor(QPalette::Text, QColor(0, 255, 255));
+    Memo1->setPalette(memoPalette);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    Label5 =
+        warningLabel(QStringLiteral("Label5"),
+                     QStringLiteral(" Only use these features if you know what you're doing! "),
+                     QRect(28, 584, 320, 13), true, Panel1);
+    Label6 = warningLabel(
+        QStringLiteral("Label6"),
+        QStringLiteral("  Calvorn is not responsible for any damage caused by this tool!"),
+        QRect(32, 600, 313, 13), false, Panel1);
+
+    Edit7 = hiddenEdit(QStringLiteral("Edit7"), Panel1);
+}
+
+void TForm3::connectHandlers() {
+    Platform& platform = context_.platform;
+    void (TForm3::*openHandlers[])() = {&TForm3::Button1Click, &TForm3::Button2Click,
+                                        &TForm3::Button3Click, &TForm3::Button4Click,
+                                        &TForm3::Button5Click, &TForm3::Button6Click};
+    for (int i = 0; i < 6; ++i) {
+        const auto handler = openHandlers[i];
+        connectGuarded(platform, rows_[i].open, &QPushButton::clicked, this,
+                       [this, handler] { (this->*handler)(); });
+        // Ticked or unticked, by the user or by this window.
+        for (QCheckBox* box : {rows_[i].midi, rows_[i].amr}) {
+            connectGuarded(platform, box, &QCheckBox::toggled, this, [this] { Write1Click(); });
+        }
+    }
+    connectGuarded(platform, Button7, &QPushButton::clicked, this, [this] { Button7Click(); });
+    // A radio button's handler runs when it becomes selected, also from the program.
+    connectGuarded(platform, RadioButton1, &QRadioButton::toggled, this, [this] {
+        if (RadioButton1->isChecked()) RadioButton1Click();
+    });
+    connectGuarded(platform, RadioButton2, &QRadioButton::toggled, this, [this] {
+        if (RadioButton2->isChecked()) RadioButton2Click();
+    });
+    connectGuarded(platform, RadioButton3, &QRadioButton::toggled, this, [this] {
+        if (RadioButton3->isChecked()) RadioButton3Click();
+    });
+    connectGuarded(platform, Button10, &QPushButton::clicked, this, [this] { Button10Click(); });
+    connectGuarded(platform, Button11, &QPushButton::clicked, this, [this] { Button11Click(); });
+    connectGuarded(platform, Button12, &QPushButton::clicked, this, [this] { Button12Click(); });
+    connectGuarded(platform, Button8, &QPushButton::clicked, this, [this] { FormCreate(); });
+    connectGuarded(platform, Button9, &QPushButton::clicked, this, [this] { Button9Click(); });
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The outer size counts the frame, which is known once the window is shown.
+    const QSize frame = frameGeometry().size() - size();
+    if (!outerSizeSet_ && !frame.isEmpty()) {
+        resize(kOuterSize - frame);
+        outerSizeSet_ = true;
+    }
 }
 
 void TForm3::FormCreate() {
+    removeMaximizeBox(this);
+    for (AlertRow& row : rows_) {
+        row.sms->setText(QString());
+        row.amrPath->clear();
+    }
+    for (AlertRow& row : rows_) {
+        row.midi->setEnabled(false);
+        row.amr->setEnabled(false);
+    }
+    for (AlertRow& row : rows_) {
+        row.midi->setChecked(false);
+        row.amr->setChecked(false);
+    }
     Memo1->empty();
+    RadioButton3->setChecked(true);
+    CameraLabel->setEnabled(true);
+    RadioButton2->setEnabled(false);
+    CameraLabel->setText(QString());
     Button11->setEnabled(false);
+    Button10->setEnabled(true);
 }
+
+void TForm3::Button1Click() { chooseAlertSound(rows_[0]); }
+void TForm3::Button2Click() { chooseAlertSound(rows_[1]); }
+void TForm3::Button3Click() { chooseAlertSound(rows_[2]); }
+void TForm3::Button4Click() { chooseAlertSound(rows_[3]); }
+void TForm3::Button5Click() { chooseAlertSound(rows_[4]); }
+void TForm3::Button6Click() { chooseAlertSound(rows_[5]); }
+
+std::optional<QString> TForm3::openMidiFile() {
+    const std::optional<QString> chosen =
+        context_.platform.openFile(this, {kMidiFilter, openFileName_, openStartFolder_, {}});
+    // A confirmed dialog made the chosen file's folder current; the next one starts there.
+    openStartFolder_ = QDir::currentPath();
+    if (!chosen) {
+        return std::nullopt;
+    }
+    openFileName_ = QDir::toNativeSeparators(*chosen);
+    return openFileName_;
+}
+
+void TForm3::showError(const QString& text) {
+    context_.platform.messageBox(this, QStringLiteral("Error"), text, MessageIcon::None);
+}
+
+void TForm3::chooseAlertSound(AlertRow& row) {
+    row.sms->setTextColor(Qt::black);
+    row.amrPath->clear();
+    row.midi->setChecked(false);
+    row.midi->setEnabled(false);
+    row.amr->setChecked(false);
+    row.amr->setEnabled(false);
+
+    const std::optional<QString> chosen = openMidiFile();
+    if (!chosen) {
+        return;
+    }
+    const QString& file = *chosen;
+    if (!fileExists(file)) {
+        row.sms->setText(kNoFile);
+        row.sms->setTextColor(kMissingColor);
+    } else if (script::extensionOf(file) != script::kMidExtension) {
+        showError(kNotMidi);
+    } else {
+        row.midiPath = file;
+        row.sms->showShortenedPath(file, kAlertPathWidth);
+        row.midi->setChecked(true);
+        row.midi->setEnabled(true);
+    }
+
+    // Tested whatever became of the MIDI file.
+    const QString amr = script::withExtension(file, script::kAmrExtension);
+    if (!fileExists(amr)) {
+        showError(kNoAmr);
+    } else {
+        row.amr->setChecked(true);
+        row.amr->setEnabled(true);
+        row.amrPath->setText(amr);
+    }
+}
+
+void TForm3::Button7Click() {
+    CameraLabel->setTextColor(Qt::black);
+    CameraLabel->setText(QString());
+
+    const std::optional<QString> chosen = openMidiFile();
+    if (!chosen) {
+        return;
+    }
+    const QString& file = *chosen;
+    if (!fileExists(file)) {
+        CameraLabel->setText(kNoFile);
+        CameraLabel->setTextColor(kMissingColor);
+    } else if (script::extensionOf(file) != script::kMidExtension) {
+        showError(kNotMidi);
+    } else {
+        cameraMidiPath_ = file;
+        CameraLabel->showShortenedPath(file, kCameraPathWidth);
+    }
+
+    const QString amr = script::withExtension(file, script::kAmrExtension);
+    if (!fileExists(amr)) {
+        showError(kNoAmr);
+        return;
+    }
+    Edit7->setText(amr);
+    // "Replace" writes the camera's MIDI path: never offer it before one was accepted.
+    if (!cameraMidiPath_.isEmpty()) {
+        RadioButton2->setEnabled(true);
+        RadioButton2->setChecked(true);
+    }
+}
+
+void TForm3::showStateIcon(JpegPicture* icon) {
+    for (JpegPicture* image : {Image2, Image3, Image4}) {
+        image->setVisible(image == icon);
+    }
+}
+
+void TForm3::RadioButton1Click() { showStateIcon(Image3); }
+void TForm3::RadioButton2Click() { showStateIcon(Image4); }
+void TForm3::RadioButton3Click() { showStateIcon(Image2); }
+
+void TForm3::Write1Click() { Memo1->empty(); }
+
+void TForm3::Button10Click() {
+    Memo1->empty();
+    script::SoundChoices choices;
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        const AlertRow& row = rows_[i];
+        choices.alerts[i] = {row.midi->isChecked(), row.midiPath, row.amr->isChecked(),
+                             row.amrPath->text()};
+    }
+    if (RadioButton2->isChecked()) {
+        choices.camera = script::CameraSound::Replace;
+    } else if (RadioButton1->isChecked()) {
+        choices.camera = script::CameraSound::Delete;
+    }
+    choices.cameraMidiPath = cameraMidiPath_;
+    choices.cameraAmrPath = Edit7->text();
+    Memo1->appendLines(script::soundScript(choices));
+    Button11->setEnabled(true);
+}
+
+void TForm3::Button11Click() {
+    const std::optional<QString> chosen =
+        context_.platform.saveFile(this, {kScriptFilter, saveFileName_, {}, QStringLiteral("txt")});
+    if (!chosen) {
+        return;
+    }
+    saveFileName_ = *chosen;
+    script::saveScriptFile(*chosen, Memo1->wholeText());
+}
+
+void TForm3::Button12Click() {
+    setEnabled(false);
+    showWindow(windows_.form4);
+    windows_.form4->Memo1->empty();
+    windows_.form4->Memo1->setWholeText(Memo1->wholeText());
+}
+
+void TForm3::Button9Click() { hide(); }
 
 }  // namespace trellan

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QStringList>
 
 namespace trellan {
 
 // The script preview memo. Its whole text uses CR LF between lines, as the
-// windows hand it to each other and as it is saved.
+// windows hand it to each other and as it is saved. The user may edit it; the
+// program's own changes are not undoable and clear the undo history.
 class ScriptPreview : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -18,6 +20,7 @@ public:
     void appendLine(const QString& line);
     void appendLines(const QStringList& lines);
     QString wholeText() const;
+    // Takes a whole text as wholeText() gives it; CR LF, LF and CR end lines.
     void setWholeText(const QString& text);
 };
 

@@ -1,0 +1,103 @@
+#include "script/script_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "common/failure.h"
+#include "common/text8.h"
+
+namespace trellan::script {
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+TEST(ScriptText, EveryLineEndsWithCrLf) {
+    EXPECT_EQ(scriptText({}), "");
+    EXPECT_EQ(scriptText({"a"}), "a\r\n");
+    EXPECT_EQ(scriptText({"", "b c", ""}), "\r\nb c\r\n\r\n");
+}
+
+class ScriptFile : public ::testing::Test {
+protected:
+    QString target() const { return dir_.filePath("trellan.txt"); }
+    QTemporaryDir dir_;
+};
+
+TEST_F(ScriptFile, WorkedExampleByteForByte) {
+    const QStringList lines = {"deletefile:/tpa/preset/system/sound/messagealert1.mid",
+                               "C:\\Tones\\beep.mid",
+                               "/tpa/preset/system/sound/messagealert1.mid",
+                               "deletefile:/tpa/preset/system/sound/messagealert1.amr",
+                               "C:\\Tones\\beep.amr",
+                               "/tpa/preset/system/sound/messagealert1.amr",
+                               "deletefile:/tpa/preset/system/sound/camerashutter.mid",
+                               "deletefile:/tpa/preset/system/sound/camerashutter.amr"};
+    saveScriptFile(target(), scriptText(lines));
+    EXPECT_EQ(readAll(target()),
+              QByteArray("deletefile:/tpa/preset/system/sound/messagealert1.mid\r\n"
+                         "C:\\Tones\\beep.mid\r\n"
+                         "/tpa/preset/system/sound/messagealert1.mid\r\n"
+                         "deletefile:/tpa/preset/system/sound/messagealert1.amr\r\n"
+                         "C:\\Tones\\beep.amr\r\n"
+                         "/tpa/preset/system/sound/messagealert1.amr\r\n"
+                         "deletefile:/tpa/preset/system/sound/camerashutter.mid\r\n"
+                         "deletefile:/tpa/preset/system/sound/camerashutter.amr\r\n"));
+}
+
+TEST_F(ScriptFile, WritesTheTextExactlyAndReplacesAnOldFile) {
+    const std::vector<std::pair<QString, QByteArray>> cases = {
+        {"", ""},
+        {"typed\r\n\r\nlast without break", "typed\r\n\r\nlast without break"},
+        {"\r\n", "\r\n"},
+        {"  C:\\My Tones\\a b.mid\t\r\n", "  C:\\My Tones\\a b.mid\t\r\n"},
+    };
+    for (const auto& [text, bytes] : cases) {
+        SCOPED_TRACE(text.toStdString());
+        writeAll(target(), QByteArray(5000, 'x'));
+        saveScriptFile(target(), text);
+        EXPECT_EQ(readAll(target()), bytes);
+    }
+}
+
+TEST_F(ScriptFile, NonAsciiPathsInTheSystemCharacterSet) {
+    const QString text = QStringLiteral("C:\\T\u00f6ne\\b\u00e9ep.mid\r\n");
+    saveScriptFile(target(), text);
+    const QByteArray bytes = readAll(target());
+    EXPECT_EQ(bytes, toSystem8(text));
+    EXPECT_FALSE(bytes.startsWith("\xef\xbb\xbf"));
+#ifndef Q_OS_WIN
+    EXPECT_EQ(bytes, QByteArray("C:\\T\xc3\xb6ne\\b\xc3\xa9"
+                                "ep.mid\r\n"));
+#endif
+}
+
+TEST_F(ScriptFile, RefusalLeavesTheOldFileWholeAndNamesTheFile) {
+    writeAll(target(), "old script\r\n");
+    ASSERT_TRUE(QFile::setPermissions(target(), QFileDevice::ReadOwner));
+    try {
+        saveScriptFile(target(), "new\r\n");
+        ADD_FAILURE() << "a read-only file was overwritten";
+    } catch (const Failure& failure) {
+        EXPECT_TRUE(failure.text().startsWith("Cannot create file \"")) << failure.what();
+    }
+    EXPECT_EQ(readAll(target()), "old script\r\n");
+
+    const QString missing = dir_.filePath("no/such/folder/x.txt");
+    EXPECT_THROW(saveScriptFile(missing, "x"), Failure);
+    EXPECT_FALSE(QFile::exists(missing));
+}
+
+}  // namespace
+}  // namespace trellan::script
