@@ -1,10 +1,11 @@
 // Time from process start to the main window's first paint: the real program
-// with its four windows on a small generated data set, against a bare Qt window
+// with its four windows on the shipped sample data, against a bare Qt window
 // with the same number of widgets, started alternately in the same run.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -42,24 +43,18 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     }
 }
 
-void writeSampleData(const QString& dir) {
-    QByteArray models;
-    for (const char* model :
-         {"K750", "K750i", "K700i", "K500i", "S700i", "V800", "Z1010", "Z800"}) {
-        models += QByteArray(model) + "\r\n";
+// The shipped sample data, copied so the program may write to it.
+void copySampleData(const QString& dir) {
+    const QDir source(QStringLiteral(TRELLAN_DATA_DIR));
+    QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        QFile in(file);
+        if (!in.open(QIODevice::ReadOnly)) {
+            qFatal("cannot read %s", qPrintable(file));
+        }
+        writeFile(dir + QLatin1Char('/') + source.relativeFilePath(file), in.readAll());
     }
-    writeFile(dir + "/cda/models.cdt", models);
-    QByteArray variants;
-    for (int i = 0; i < 20; ++i) {
-        variants += "K750 variant " + QByteArray::number(i) +
-                    "\r\nGermany\r\nT-Mobile\r\nCDA102345/22\r\nR1A\r\nEN DE\r\n-\r\n";
-    }
-    writeFile(dir + "/cda/K750.cdt", variants + "#\r\n");
-    QByteArray xml;
-    for (int i = 0; i < 80; ++i) {
-        xml += "  <line n=\"" + QByteArray::number(i) + "\"/>\r\n";
-    }
-    writeFile(dir + "/tpa/preset/custom/customize.xml", xml);
 }
 
 int countWidgets(const QString& dir) {
@@ -110,7 +105,7 @@ double median(std::vector<double> values) {
 
 void BM_StartupToFirstPaint(benchmark::State& state) {
     QTemporaryDir dir;
-    writeSampleData(dir.path());
+    copySampleData(dir.path());
     const QString binDir = QCoreApplication::applicationDirPath();
     const QString trellan = QDir(binDir).absoluteFilePath("../trellan");
     const QString bare = QDir(binDir).absoluteFilePath("bare_window");

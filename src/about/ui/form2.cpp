@@ -59,10 +59,21 @@ void TForm2::FormCreate() {
     for (const QString& line : aboutLines()) {
         Memo1->appendPlainText(line);
     }
-    fitFontToText(Memo1);
     // Appending scrolls to the end; the text is read from its first line.
     Memo1->moveCursor(QTextCursor::Start);
     Memo1->ensureCursorVisible();
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+    // Fitted when first seen rather than at start-up, where it would load fonts
+    // for a window that may never be shown.
+    if (!fitted_) {
+        fitted_ = true;
+        fitFontToText(Memo1);
+        Memo1->moveCursor(QTextCursor::Start);
+        Memo1->ensureCursorVisible();
+    }
+    QWidget::showEvent(event);
 }
 
 void TForm2::Button1Click() { hide(); }

@@ -21,8 +21,12 @@ public:
     QPlainTextEdit* Memo1;
     QPushButton* Button1;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     AppContext& context_;
+    bool fitted_ = false;
 };
 
 }  // namespace trellan

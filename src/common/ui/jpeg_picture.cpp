@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 
 #include "common/jpeg.h"
@@ -22,10 +23,25 @@ QPixmap loadJpegPixmap(const QString& resource) {
     return QPixmap::fromImage(image.copy());
 }
 
-JpegPicture::JpegPicture(const QString& resource, QWidget* parent) : QLabel(parent) {
-    const QPixmap pixmap = loadJpegPixmap(resource);
-    decoded_ = !pixmap.isNull();
-    setPixmap(pixmap);
+JpegPicture::JpegPicture(const QString& resource, QWidget* parent)
+    : QWidget(parent), resource_(resource) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+const QPixmap& JpegPicture::pixmap() const {
+    if (!loaded_) {
+        loaded_ = true;
+        pixmap_ = loadJpegPixmap(resource_);
+    }
+    return pixmap_;
+}
+
+bool JpegPicture::decoded() const { return !pixmap().isNull(); }
+
+void JpegPicture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    painter.drawPixmap(0, 0, pixmap());
 }
 
 }  // namespace trellan

@@ -1,19 +1,31 @@
 #pragma once
 
-#include <QLabel>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
 
 namespace trellan {
 
 // A picture stored with the program as a JPEG resource, decoded with libjpeg.
-// A picture that cannot be decoded leaves the place empty.
-class JpegPicture : public QLabel {
+// Decoding waits for the first paint, so pictures hidden or covered at start-up
+// cost nothing; the picture paints its whole rectangle, so Qt skips what lies
+// under it. A picture that cannot be decoded leaves the place empty.
+class JpegPicture : public QWidget {
     Q_OBJECT
 public:
     JpegPicture(const QString& resource, QWidget* parent);
-    bool decoded() const { return decoded_; }
+    // Decodes now if it has not been, and tells whether it worked.
+    bool decoded() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool decoded_ = false;
+    const QPixmap& pixmap() const;
+
+    QString resource_;
+    mutable bool loaded_ = false;
+    mutable QPixmap pixmap_;
 };
 
 // The decoded picture, or a null pixmap.

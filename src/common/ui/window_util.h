@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 class QWidget;
 class QFont;
 
@@ -10,6 +12,10 @@ void showWindow(QWidget* window);
 
 // Takes the maximise box off a window's frame; minimising and closing stay.
 void removeMaximizeBox(QWidget* window);
+
+// The first installed family of `families`, else the default one.
+QFont fontWithFallback(const QStringList& families, int pixelHeight, bool bold = false,
+                       bool italic = false);
 
 // The window font: MS Sans Serif where it exists, else a close sans-serif
 // fallback, at the given character height in pixels.

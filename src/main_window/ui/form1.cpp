@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
+#include <algorithm>
 
 #include "about/ui/form2.h"
 #include "common/app_title.h"
@@ -46,29 +47,8 @@ QByteArray labelBytes(const QLabel* label) { return label->property(kBytesProper
 // A font by its Windows family, else the first installed of the close families
 // behind it. Naming only an installed family spares the font matcher an alias
 // lookup for every missing one, which is a good part of the start-up time.
-QFont fontWithFallback(const QStringList& families, int pixelHeight, bool bold = false,
-                       bool italic = false) {
-    QFont font;
-    static const QStringList installed = QFontDatabase::families();
-    for (const QString& family : families) {
-        if (installed.contains(family)) {
-            font.setFamily(family);
-            break;
-        }
-    }
-    font.setPixelSize(pixelHeight);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
-
 // The window font (as sansSerifFont, resolved once).
-QFont windowFont(int pixelHeight) {
-    return fontWithFallback(
-        {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-         QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
-        pixelHeight);
-}
+QFont windowFont(int pixelHeight) { return sansSerifFont(pixelHeight); }
 
 QFont arialFont(int pixelHeight, bool bold = false) {
     return fontWithFallback(
@@ -109,7 +89,6 @@ QLabel* valueLabel(QWidget* parent, const char* name, int y) {
 JpegPicture* jpegPicture(QWidget* parent, const char* name, const char* resource, const QRect& at) {
     auto* image = named(new JpegPicture(QLatin1String(resource), parent), name);
     image->setGeometry(at);
-    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return image;
 }
 
@@ -117,6 +96,14 @@ JpegPicture* jpegPicture(QWidget* parent, const char* name, const char* resource
 // caption fits, so no caption is clipped.
 void fitFontToWidth(QWidget* widget, int width) {
     QFont font = widget->font();
+    const int natural = widget->sizeHint().width();
+    if (natural <= width) {
+        return;
+    }
+    // Text width grows with the pixel size: one proportional step lands close,
+    // so few sizes are loaded (each costs a font engine at start-up).
+    font.setPixelSize(std::max(8, font.pixelSize() * width / natural));
+    widget->setFont(font);
     while (widget->sizeHint().width() > width && font.pixelSize() > 8) {
         font.setPixelSize(font.pixelSize() - 1);
         widget->setFont(font);
