@@ -36,12 +36,12 @@ protected:
     TForm3* form3() { return windows_->set().form3; }
     TForm4* form4() { return windows_->set().form4; }
 
-    // What the script generator's "Add more..." does.
+    // The script generator's "Add more...", pressed in the shown generator.
     void openFromGenerator() {
-        form3()->setEnabled(false);
-        showWindow(form4());
-        form4()->Memo1->empty();
-        form4()->Memo1->setWholeText(form3()->Memo1->wholeText());
+        showWindow(form3());
+        ASSERT_TRUE(form3()->isEnabled());
+        click(form3()->Button12);
+        ASSERT_TRUE(form4()->isVisible());
     }
 
     // Creates a file in the temporary folder and returns its local path.
