@@ -1,8 +1,10 @@
 #include "script/ui/form3.h"
 
+#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
@@ -587,6 +589,32 @@ TEST_F(ScriptGenerator, CloseOnlyHides) {
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(windows_->set().form3, form);
     EXPECT_EQ(form->Memo1->wholeText(), "kept");
+}
+
+// The frame's close button, delivered as the window system does it.
+void closeFromFrame(QWidget* window) {
+    QCloseEvent event;
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    QCoreApplication::sendEvent(window->windowHandle(), &event);
+}
+
+TEST_F(ScriptGenerator, FrameCloseIsRefusedWhileTheAdvancedWindowIsOpen) {
+    TForm4* advanced = windows_->set().form4;
+    form->Memo1->setWholeText("generated\r\n");
+    click(form->Button12);
+    closeFromFrame(form);
+    EXPECT_TRUE(form->isVisible());
+
+    click(advanced->Button7);  // "Cancel"
+    ASSERT_TRUE(form->isEnabled());
+    closeFromFrame(form);
+    EXPECT_FALSE(form->isVisible());
+
+    // The program's own closing (as at its end) is never refused.
+    showWindow(form);
+    click(form->Button12);
+    EXPECT_TRUE(form->close());
+    EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(ScriptGenerator, LayoutUsesTheDesignedNamesAndPlaces) {

@@ -1,6 +1,7 @@
 #include "script/ui/form3.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFontMetrics>
 #include <QFrame>
@@ -263,6 +264,17 @@ void TForm3::showEvent(QShowEvent* event) {
         resize(kOuterSize - frame);
         outerSizeSet_ = true;
     }
+}
+
+void TForm3::closeEvent(QCloseEvent* event) {
+    // Disabled while the advanced window is open: the frame's close button is
+    // input like any other, and a hidden window would take the hand-back unseen.
+    // The program's own closing at its end is not spontaneous and goes through.
+    if (event->spontaneous() && !isEnabled()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void TForm3::FormCreate() {
