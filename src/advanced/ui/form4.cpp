@@ -20,11 +20,11 @@
 #include <algorithm>
 
 #include "advanced/key_filter.h"
-#include "advanced/ui/captioned_edit.h"
 #include "common/file_io.h"
 #include "common/lines.h"
 #include "common/text8.h"
 #include "common/ui/guard.h"
+#include "common/ui/labeled_edit.h"
 #include "common/ui/window_util.h"
 #include "script/ui/form3.h"
 #include "script/ui/script_preview.h"
@@ -163,9 +163,8 @@ void TForm4::buildFileChangeGroup() {
     ComboBox1->setEditable(true);
     // Typed text is never an entry of the list.
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    LabeledEdit1 =
-        makeCaptionedEdit(GroupBox1, QStringLiteral("LabeledEdit1"), QStringLiteral("New File..."),
-                          QRect(8, 136, 137, 21), &LabeledEdit1Label);
+    LabeledEdit1 = new LabeledEdit(QStringLiteral("LabeledEdit1"), QStringLiteral("New File..."),
+                                   QRect(8, 136, 137, 21), GroupBox1);
     LabeledEdit1->setReadOnly(true);
     Button1 = placeButton(GroupBox1, "Button1", QStringLiteral("Open"), 144, 136, 89, 21);
     Button2 = placeButton(GroupBox1, "Button2", QStringLiteral("Add"), 8, 168, 113, 17);
@@ -236,14 +235,13 @@ void TForm4::buildLanguageGroup() {
     RadioButton7->setText(QStringLiteral("Write T9 only"));
     CheckBox7 = place<QCheckBox>(GroupBox5, "CheckBox7", 80, 64, 81, 17);
     CheckBox7->setText(QStringLiteral("Write T9 file"));
-    LabeledEdit2 = makeCaptionedEdit(GroupBox5, QStringLiteral("LabeledEdit2"),
-                                     QStringLiteral("Language file:"), QRect(8, 80, 153, 21),
-                                     &LabeledEdit2Label);
+    LabeledEdit2 = new LabeledEdit(QStringLiteral("LabeledEdit2"), QStringLiteral("Language file:"),
+                                   QRect(8, 80, 153, 21), GroupBox5);
     Button9 = placeButton(GroupBox5, "Button9", QStringLiteral("Open"), 160, 80, 75, 21);
-    LabeledEdit3 = makeCaptionedEdit(GroupBox5, QStringLiteral("LabeledEdit3"),
-                                     QStringLiteral("Single T9 file:"), QRect(8, 120, 153, 21),
-                                     &LabeledEdit3Label);
-    setCaptionedEnabled(LabeledEdit3, LabeledEdit3Label, false);
+    LabeledEdit3 =
+        new LabeledEdit(QStringLiteral("LabeledEdit3"), QStringLiteral("Single T9 file:"),
+                        QRect(8, 120, 153, 21), GroupBox5);
+    LabeledEdit3->setEnabled(false);
     Button11 = placeButton(GroupBox5, "Button11", QStringLiteral("Open"), 158, 120, 75, 21);
     Button11->setEnabled(false);
     Button10 = placeButton(GroupBox5, "Button10", QStringLiteral("Add"), 8, 144, 225, 17);
@@ -462,7 +460,7 @@ void TForm4::Button7Click() {
     select(RadioButton1, &TForm4::RadioButton1Click);
     loadNameList(advanced::FileChangeMode::ChangeSounds);
     amrCompanion_.clear();
-    LabeledEdit1->clear();
+    LabeledEdit1->setText(QString());
     Button2->setEnabled(false);
     Memo1->empty();
     Memo3->clear();

@@ -21,6 +21,7 @@ class QRadioButton;
 
 namespace trellan {
 
+class LabeledEdit;
 class ScriptPreview;
 
 // The advanced script generator: takes the script generator's lines, appends
@@ -94,8 +95,7 @@ public:
     QRadioButton* RadioButton5;
     QLabel* Label1;
     QComboBox* ComboBox1;
-    QLineEdit* LabeledEdit1;
-    QLabel* LabeledEdit1Label;
+    LabeledEdit* LabeledEdit1;
     QPushButton* Button1;
     QPushButton* Button2;
     QPushButton* Button3;
@@ -126,11 +126,9 @@ public:
     QRadioButton* RadioButton6;
     QRadioButton* RadioButton7;
     QCheckBox* CheckBox7;
-    QLineEdit* LabeledEdit2;
-    QLabel* LabeledEdit2Label;
+    LabeledEdit* LabeledEdit2;
     QPushButton* Button9;
-    QLineEdit* LabeledEdit3;
-    QLabel* LabeledEdit3Label;
+    LabeledEdit* LabeledEdit3;
     QPushButton* Button11;
     QPushButton* Button10;
 

@@ -1,13 +1,11 @@
 // The "Change files" group of the advanced window.
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "advanced/ui/captioned_edit.h"
 #include "advanced/ui/form4.h"
 #include "common/file_io.h"
+#include "common/ui/labeled_edit.h"
 #include "script/script_lines.h"
 #include "script/ui/script_preview.h"
 
@@ -52,16 +50,14 @@ void TForm4::ComboBox1Change() {
     requiredExtension_ = script::extensionOf(ComboBox1->itemText(0));
     setDialogPattern(QLatin1Char('*') + requiredExtension_);
     amrCompanion_.clear();
-    LabeledEdit1->clear();
+    LabeledEdit1->setText(QString());
     Button2->setEnabled(false);
 }
 
 void TForm4::Button1Click() {
     Button2->setEnabled(false);
-    LabeledEdit1->clear();
-    QPalette palette = LabeledEdit1->palette();
-    palette.setColor(QPalette::Text, Qt::black);
-    LabeledEdit1->setPalette(palette);
+    LabeledEdit1->setText(QString());
+    LabeledEdit1->setTextColor(Qt::black);
 
     const auto chosen = runOpenDialog();
     if (!chosen) {
@@ -83,7 +79,7 @@ void TForm4::Button1Click() {
         amrCompanion_ = amr;
     }
     chosenFile_ = path;
-    showShortenedPath(LabeledEdit1, LabeledEdit1Label, path, 100);
+    LabeledEdit1->showShortenedPath(path, 100);
     LabeledEdit1->setToolTip(path);
     Button2->setEnabled(true);
 }
@@ -107,7 +103,7 @@ void TForm4::Button2Click() {
     ComboBox1->setEnabled(true);
     loadNameList(FileChangeMode::ChangeSounds);
     amrCompanion_.clear();
-    LabeledEdit1->clear();
+    LabeledEdit1->setText(QString());
     Button2->setEnabled(false);
 }
 
@@ -116,7 +112,7 @@ void TForm4::Button3Click() {
     ComboBox1->setEnabled(true);
     loadNameList(FileChangeMode::ChangeSounds);
     amrCompanion_.clear();
-    LabeledEdit1->clear();
+    LabeledEdit1->setText(QString());
     Button2->setEnabled(false);
     LabeledEdit1->setToolTip(QString());
 }
