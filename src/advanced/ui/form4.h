@@ -167,6 +167,10 @@ private:
 
     void loadNameList(advanced::FileChangeMode mode);
     void selectFileChangeMode(advanced::FileChangeMode mode);
+    // Empties Edit1 and LabeledEdit1 and disables "Add"; the hint stays.
+    void forgetChosenFile();
+    // Where Add and Reset leave the group: Change Sounds, the sound list reloaded.
+    void returnToChangeSounds();
     void loadBandLocks();
     void chooseDeleteKind(advanced::DeleteKind kind);
     bool showDigitFieldMenu(QLineEdit* edit, const QPoint& globalPos);

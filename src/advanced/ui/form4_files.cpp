@@ -33,6 +33,19 @@ void TForm4::selectFileChangeMode(FileChangeMode mode) {
     fileChangeMode_ = mode;
 }
 
+void TForm4::forgetChosenFile() {
+    amrCompanion_.clear();
+    LabeledEdit1->setText(QString());
+    Button2->setEnabled(false);
+}
+
+void TForm4::returnToChangeSounds() {
+    select(RadioButton1, &TForm4::RadioButton1Click);
+    ComboBox1->setEnabled(true);
+    loadNameList(FileChangeMode::ChangeSounds);
+    forgetChosenFile();
+}
+
 void TForm4::RadioButton1Click() { selectFileChangeMode(FileChangeMode::ChangeSounds); }
 void TForm4::RadioButton2Click() { selectFileChangeMode(FileChangeMode::ChangeFrames); }
 void TForm4::RadioButton3Click() { selectFileChangeMode(FileChangeMode::ChangeClipart); }
@@ -49,9 +62,7 @@ void TForm4::RadioButton5Click() {
 void TForm4::ComboBox1Change() {
     requiredExtension_ = script::extensionOf(ComboBox1->itemText(0));
     setDialogPattern(QLatin1Char('*') + requiredExtension_);
-    amrCompanion_.clear();
-    LabeledEdit1->setText(QString());
-    Button2->setEnabled(false);
+    forgetChosenFile();
 }
 
 void TForm4::Button1Click() {
@@ -99,21 +110,11 @@ void TForm4::Button2Click() {
     // Enabled before the list is reloaded, so a failing reload cannot strand the lines.
     Button5->setEnabled(true);
 
-    select(RadioButton1, &TForm4::RadioButton1Click);
-    ComboBox1->setEnabled(true);
-    loadNameList(FileChangeMode::ChangeSounds);
-    amrCompanion_.clear();
-    LabeledEdit1->setText(QString());
-    Button2->setEnabled(false);
+    returnToChangeSounds();
 }
 
 void TForm4::Button3Click() {
-    select(RadioButton1, &TForm4::RadioButton1Click);
-    ComboBox1->setEnabled(true);
-    loadNameList(FileChangeMode::ChangeSounds);
-    amrCompanion_.clear();
-    LabeledEdit1->setText(QString());
-    Button2->setEnabled(false);
+    returnToChangeSounds();
     LabeledEdit1->setToolTip(QString());
 }
 
