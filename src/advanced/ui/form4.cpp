@@ -26,6 +26,7 @@
 #include "common/ui/guard.h"
 #include "common/ui/labeled_edit.h"
 #include "common/ui/window_util.h"
+#include "script/script_lines.h"
 #include "script/ui/form3.h"
 #include "script/ui/script_preview.h"
 
@@ -413,6 +414,15 @@ std::optional<QString> TForm4::runOpenDialog() {
 void TForm4::setDialogPattern(const QString& pattern) {
     dialogFilter_ = pattern;
     dialogFileName_ = pattern;
+}
+
+bool TForm4::hasExtension(const QString& path, const QString& extension) {
+    if (script::extensionOf(path) == extension) {
+        return true;
+    }
+    showError(QStringLiteral("Could not open file! Must be right format and have ") + extension +
+              QStringLiteral(" extension!"));
+    return false;
 }
 
 // --- Lifecycle and hand-back --------------------------------------------------------------

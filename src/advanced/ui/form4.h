@@ -164,6 +164,8 @@ private:
     QStringList readCatalogue(const QString& relative) const;
     std::optional<QString> runOpenDialog();
     void setDialogPattern(const QString& pattern);
+    // True when `path` ends in `extension` exactly; otherwise shows the wrong-format error.
+    bool hasExtension(const QString& path, const QString& extension);
 
     void loadNameList(advanced::FileChangeMode mode);
     void selectFileChangeMode(advanced::FileChangeMode mode);

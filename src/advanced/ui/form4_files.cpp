@@ -75,9 +75,7 @@ void TForm4::Button1Click() {
         return;
     }
     const QString& path = *chosen;
-    if (script::extensionOf(path) != requiredExtension_) {
-        showError(QStringLiteral("Could not open file! Must be right format and have ") +
-                  requiredExtension_ + QStringLiteral(" extension!"));
+    if (!hasExtension(path, requiredExtension_)) {
         return;
     }
     if (fileChangeMode_ == FileChangeMode::ChangeSounds) {

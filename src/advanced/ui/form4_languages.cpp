@@ -27,9 +27,7 @@ void TForm4::Button9Click() {
         return;
     }
     const QString& path = *chosen;
-    if (script::extensionOf(path) != QLatin1String(".lng")) {
-        showError(
-            QStringLiteral("Could not open file! Must be right format and have .lng extension!"));
+    if (!hasExtension(path, QStringLiteral(".lng"))) {
         return;
     }
     const QString companion = script::withExtension(path, QStringLiteral(".t9"));
@@ -61,9 +59,7 @@ void TForm4::Button11Click() {
         return;
     }
     const QString& path = *chosen;
-    if (script::extensionOf(path) != QLatin1String(".t9")) {
-        showError(
-            QStringLiteral("Could not open file! Must be right format and have .t9 extension!"));
+    if (!hasExtension(path, QStringLiteral(".t9"))) {
         return;
     }
     singleT9Path_ = path;
