@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFrame>
 #include <QGroupBox>
 #include <QInputMethodEvent>
@@ -401,10 +400,7 @@ QStringList TForm4::readCatalogue(const QString& relative) const {
 }
 
 std::optional<QString> TForm4::runOpenDialog() {
-    const auto chosen =
-        context_.platform.openFile(this, {dialogFilter_, dialogFileName_, dialogFolder_, {}});
-    // A confirmed dialog has made the chosen file's folder current.
-    dialogFolder_ = QDir::currentPath();
+    const auto chosen = openDialog_.execute(context_.platform, this);
     if (!chosen || !fileExists(*chosen)) {
         return std::nullopt;
     }
@@ -412,8 +408,8 @@ std::optional<QString> TForm4::runOpenDialog() {
 }
 
 void TForm4::setDialogPattern(const QString& pattern) {
-    dialogFilter_ = pattern;
-    dialogFileName_ = pattern;
+    openDialog_.filter = pattern;
+    openDialog_.fileName = pattern;
 }
 
 bool TForm4::hasExtension(const QString& path, const QString& extension) {

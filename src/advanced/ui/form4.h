@@ -7,6 +7,7 @@
 #include "advanced/file_change.h"
 #include "advanced/language_delete.h"
 #include "common/ui/app_context.h"
+#include "common/ui/open_dialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -181,10 +182,7 @@ private:
     WindowSet& windows_;
 
     QString programFolder_;
-    // OpenDialog1, shared by the Open buttons of both file groups.
-    QString dialogFilter_;
-    QString dialogFileName_;
-    QString dialogFolder_;
+    OpenDialog openDialog_;  // OpenDialog1, shared by the Open buttons of both file groups
 
     advanced::FileChangeMode fileChangeMode_ = advanced::FileChangeMode::ChangeSounds;
     QString requiredExtension_;

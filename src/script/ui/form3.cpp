@@ -112,7 +112,11 @@ JpegPicture* picture(const QString& name, const QString& resource, int x, int y,
 }  // namespace
 
 TForm3::TForm3(AppContext& context, WindowSet& windows)
-    : QWidget(nullptr), context_(context), windows_(windows), saveFileName_(kProposedScriptName) {
+    : QWidget(nullptr),
+      context_(context),
+      windows_(windows),
+      openDialog_{kMidiFilter, {}, {}},
+      saveFileName_(kProposedScriptName) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Calvorn Trellan - Script Generator"));
     setFont(sansSerifFont(11));
@@ -296,15 +300,12 @@ void TForm3::Button5Click() { chooseAlertSound(rows_[4]); }
 void TForm3::Button6Click() { chooseAlertSound(rows_[5]); }
 
 std::optional<QString> TForm3::openMidiFile() {
-    const std::optional<QString> chosen =
-        context_.platform.openFile(this, {kMidiFilter, openFileName_, openStartFolder_, {}});
-    // A confirmed dialog made the chosen file's folder current; the next one starts there.
-    openStartFolder_ = QDir::currentPath();
+    const std::optional<QString> chosen = openDialog_.execute(context_.platform, this);
     if (!chosen) {
         return std::nullopt;
     }
-    openFileName_ = QDir::toNativeSeparators(*chosen);
-    return openFileName_;
+    openDialog_.fileName = QDir::toNativeSeparators(*chosen);
+    return openDialog_.fileName;
 }
 
 void TForm3::showError(const QString& text) {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "common/ui/app_context.h"
+#include "common/ui/open_dialog.h"
 
 class QCheckBox;
 class QFrame;
@@ -136,8 +137,7 @@ private:
     WindowSet& windows_;
     std::array<AlertRow, 6> rows_;
     QString cameraMidiPath_;  // the last camera MIDI file accepted
-    QString openFileName_;    // the open dialog's last name
-    QString openStartFolder_;
+    OpenDialog openDialog_;   // its file name: the last one chosen
     QString saveFileName_;
     bool outerSizeSet_ = false;
 };
