@@ -325,27 +325,40 @@ void TForm3::chooseAlertSound(AlertRow& row) {
         return;
     }
     const QString& file = *chosen;
-    if (!fileExists(file)) {
-        row.sms->setText(kNoFile);
-        row.sms->setTextColor(kMissingColor);
-    } else if (script::extensionOf(file) != script::kMidExtension) {
-        showError(kNotMidi);
-    } else {
+    if (showMidiChoice(row.sms, file, kAlertPathWidth)) {
         row.midiPath = file;
-        row.sms->showShortenedPath(file, kAlertPathWidth);
         row.midi->setChecked(true);
         row.midi->setEnabled(true);
     }
-
     // Tested whatever became of the MIDI file.
-    const QString amr = script::withExtension(file, script::kAmrExtension);
-    if (!fileExists(amr)) {
-        showError(kNoAmr);
-    } else {
+    if (const std::optional<QString> amr = existingAmrCompanion(file)) {
         row.amr->setChecked(true);
         row.amr->setEnabled(true);
-        row.amrPath->setText(amr);
+        row.amrPath->setText(*amr);
     }
+}
+
+bool TForm3::showMidiChoice(LabeledEdit* edit, const QString& file, int width) {
+    if (!fileExists(file)) {
+        edit->setText(kNoFile);
+        edit->setTextColor(kMissingColor);
+        return false;
+    }
+    if (script::extensionOf(file) != script::kMidExtension) {
+        showError(kNotMidi);
+        return false;
+    }
+    edit->showShortenedPath(file, width);
+    return true;
+}
+
+std::optional<QString> TForm3::existingAmrCompanion(const QString& midiFile) {
+    const QString amr = script::withExtension(midiFile, script::kAmrExtension);
+    if (!fileExists(amr)) {
+        showError(kNoAmr);
+        return std::nullopt;
+    }
+    return amr;
 }
 
 void TForm3::Button7Click() {
@@ -357,22 +370,14 @@ void TForm3::Button7Click() {
         return;
     }
     const QString& file = *chosen;
-    if (!fileExists(file)) {
-        CameraLabel->setText(kNoFile);
-        CameraLabel->setTextColor(kMissingColor);
-    } else if (script::extensionOf(file) != script::kMidExtension) {
-        showError(kNotMidi);
-    } else {
+    if (showMidiChoice(CameraLabel, file, kCameraPathWidth)) {
         cameraMidiPath_ = file;
-        CameraLabel->showShortenedPath(file, kCameraPathWidth);
     }
-
-    const QString amr = script::withExtension(file, script::kAmrExtension);
-    if (!fileExists(amr)) {
-        showError(kNoAmr);
+    const std::optional<QString> amr = existingAmrCompanion(file);
+    if (!amr) {
         return;
     }
-    Edit7->setText(amr);
+    Edit7->setText(*amr);
     // "Replace" writes the camera's MIDI path: never offer it before one was accepted.
     if (!cameraMidiPath_.isEmpty()) {
         RadioButton2->setEnabled(true);

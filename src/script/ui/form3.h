@@ -128,6 +128,11 @@ private:
     void createControls();
     void connectHandlers();
     void chooseAlertSound(AlertRow& row);
+    // Shows in `edit` what became of a chosen MIDI file: "File does not exist!" in red,
+    // the wrong-format error, or the path shortened to `width`. True when it is taken.
+    bool showMidiChoice(LabeledEdit* edit, const QString& file, int width);
+    // The AMR companion of a chosen MIDI file; nullopt after the missing-companion error.
+    std::optional<QString> existingAmrCompanion(const QString& midiFile);
     // Runs the shared open dialog; the chosen name as the system writes it.
     std::optional<QString> openMidiFile();
     void showError(const QString& text);
