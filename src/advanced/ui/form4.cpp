@@ -61,15 +61,6 @@ QGroupBox* placeGroup(QWidget* parent, const char* name, const QString& title, i
     return group;
 }
 
-// The warning labels: window-colour text on red.
-void warningLook(QLabel* label) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::red);
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::Base));
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
-}
-
 }  // namespace
 
 TForm4::TForm4(AppContext& context, WindowSet& windows)
@@ -120,12 +111,12 @@ void TForm4::buildLayout() {
         placeLabel(Panel1, "Label5",
                    QStringLiteral(" Only use these features if you know what you're doing!    "), 8,
                    475, 272, 13);
-    warningLook(Label5);
+    paintAsWarning(Label5);
     Label6 = placeLabel(
         Panel1, "Label6",
         QStringLiteral("  Calvorn is not responsible for any damage caused by this tool!"), 280,
         475, 313, 13);
-    warningLook(Label6);
+    paintAsWarning(Label6);
 
     buildFileChangeGroup();
     buildBandLockGroup();

@@ -1,7 +1,8 @@
 #pragma once
 
-class QWidget;
+class QColor;
 class QFont;
+class QWidget;
 
 namespace trellan {
 
@@ -10,6 +11,12 @@ void showWindow(QWidget* window);
 
 // Takes the maximise box off a window's frame; minimising and closing stay.
 void removeMaximizeBox(QWidget* window);
+
+// Gives a widget its own background and text colours.
+void fillBackground(QWidget* widget, const QColor& background, const QColor& text);
+
+// The script windows' warning stripes: the system's window colour on red.
+void paintAsWarning(QWidget* widget);
 
 // The window font: MS Sans Serif where it exists, else a close sans-serif
 // fallback, at the given character height in pixels.

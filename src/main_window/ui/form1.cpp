@@ -123,14 +123,6 @@ void fitFontToWidth(QWidget* widget, int width) {
     }
 }
 
-void fillBackground(QWidget* widget, const QColor& background, const QColor& text) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 }  // namespace
 
 TForm1::TForm1(AppContext& context, WindowSet& windows)

@@ -72,7 +72,7 @@ QLabel* autoSizedLabel(const QString& name, const QString& caption, int x, int y
     return label;
 }
 
-// White (the system's window colour) on red.
+// A warning stripe, widened rather than clipped where the fallback font runs wide.
 QLabel* warningLabel(const QString& name, const QString& caption, const QRect& place, bool bold,
                      QWidget* parent) {
     auto* label = named(new QLabel(caption, parent), name);
@@ -81,11 +81,7 @@ QLabel* warningLabel(const QString& name, const QString& caption, const QRect& p
         font.setBold(true);
         label->setFont(font);
     }
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::Base));
-    palette.setColor(QPalette::Window, QColor(255, 0, 0));
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
+    paintAsWarning(label);
     return placed(label, place.x(), place.y(), place.width(), place.height());
 }
 
