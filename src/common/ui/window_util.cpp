@@ -30,11 +30,15 @@ void paintAsWarning(QWidget* widget) {
     fillBackground(widget, QColor(255, 0, 0), widget->palette().color(QPalette::Base));
 }
 
+QStringList sansSerifFamilies() {
+    return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+            QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+}
+
 QFont sansSerifFont(int pixelHeight) {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Sans Serif")});
+    // The generic alias last, for a system with none of them.
+    font.setFamilies(sansSerifFamilies() << QStringLiteral("Sans Serif"));
     font.setPixelSize(pixelHeight);
     return font;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 class QColor;
 class QFont;
 class QWidget;
@@ -17,6 +19,9 @@ void fillBackground(QWidget* widget, const QColor& background, const QColor& tex
 
 // The script windows' warning stripes: the system's window colour on red.
 void paintAsWarning(QWidget* widget);
+
+// The families of the window font: MS Sans Serif, then close sans-serif fallbacks.
+QStringList sansSerifFamilies();
 
 // The window font: MS Sans Serif where it exists, else a close sans-serif
 // fallback, at the given character height in pixels.

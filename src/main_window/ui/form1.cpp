@@ -63,12 +63,7 @@ QFont fontWithFallback(const QStringList& families, int pixelHeight, bool bold =
 }
 
 // The window font (as sansSerifFont, resolved once).
-QFont windowFont(int pixelHeight) {
-    return fontWithFallback(
-        {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-         QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
-        pixelHeight);
-}
+QFont windowFont(int pixelHeight) { return fontWithFallback(sansSerifFamilies(), pixelHeight); }
 
 QFont arialFont(int pixelHeight, bool bold = false) {
     return fontWithFallback(
