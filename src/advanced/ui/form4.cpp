@@ -390,26 +390,22 @@ QStringList TForm4::readCatalogue(const QString& relative) const {
     return lines;
 }
 
-std::optional<QString> TForm4::runOpenDialog() {
-    const auto chosen = openDialog_.execute(context_.platform, this);
-    if (!chosen || !fileExists(*chosen)) {
-        return std::nullopt;
-    }
-    return chosen;
-}
-
 void TForm4::setDialogPattern(const QString& pattern) {
     openDialog_.filter = pattern;
     openDialog_.fileName = pattern;
 }
 
-bool TForm4::hasExtension(const QString& path, const QString& extension) {
-    if (script::extensionOf(path) == extension) {
-        return true;
+std::optional<QString> TForm4::openFileWithExtension(const QString& extension) {
+    const auto chosen = openDialog_.execute(context_.platform, this);
+    if (!chosen || !fileExists(*chosen)) {
+        return std::nullopt;
     }
-    showError(QStringLiteral("Could not open file! Must be right format and have ") + extension +
-              QStringLiteral(" extension!"));
-    return false;
+    if (script::extensionOf(*chosen) != extension) {
+        showError(QStringLiteral("Could not open file! Must be right format and have ") +
+                  extension + QStringLiteral(" extension!"));
+        return std::nullopt;
+    }
+    return chosen;
 }
 
 // --- Lifecycle and hand-back --------------------------------------------------------------

@@ -163,10 +163,10 @@ private:
     void appendStatus(const QString& line);
     void showError(const QString& text);
     QStringList readCatalogue(const QString& relative) const;
-    std::optional<QString> runOpenDialog();
     void setDialogPattern(const QString& pattern);
-    // True when `path` ends in `extension` exactly; otherwise shows the wrong-format error.
-    bool hasExtension(const QString& path, const QString& extension);
+    // Runs OpenDialog1: the chosen file when it exists and ends in `extension` exactly.
+    // A cancel or a missing file ends silently, a wrong extension with the format error.
+    std::optional<QString> openFileWithExtension(const QString& extension);
 
     void loadNameList(advanced::FileChangeMode mode);
     void selectFileChangeMode(advanced::FileChangeMode mode);

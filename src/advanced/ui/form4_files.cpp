@@ -70,14 +70,11 @@ void TForm4::Button1Click() {
     LabeledEdit1->setText(QString());
     LabeledEdit1->setTextColor(Qt::black);
 
-    const auto chosen = runOpenDialog();
+    const auto chosen = openFileWithExtension(requiredExtension_);
     if (!chosen) {
         return;
     }
     const QString& path = *chosen;
-    if (!hasExtension(path, requiredExtension_)) {
-        return;
-    }
     if (fileChangeMode_ == FileChangeMode::ChangeSounds) {
         const QString amr = script::withExtension(path, QStringLiteral(".amr"));
         if (!fileExists(amr)) {

@@ -22,14 +22,11 @@ void TForm4::Button9Click() {
     setDialogPattern(QStringLiteral("*.lng"));
     LabeledEdit2->setText(QString());
 
-    const auto chosen = runOpenDialog();
+    const auto chosen = openFileWithExtension(QStringLiteral(".lng"));
     if (!chosen) {
         return;
     }
     const QString& path = *chosen;
-    if (!hasExtension(path, QStringLiteral(".lng"))) {
-        return;
-    }
     const QString companion = script::withExtension(path, QStringLiteral(".t9"));
     if (!fileExists(companion)) {
         showError(QStringLiteral(
@@ -54,14 +51,11 @@ void TForm4::Button11Click() {
     setDialogPattern(QStringLiteral("*.t9"));
     LabeledEdit3->setText(QString());
 
-    const auto chosen = runOpenDialog();
+    const auto chosen = openFileWithExtension(QStringLiteral(".t9"));
     if (!chosen) {
         return;
     }
     const QString& path = *chosen;
-    if (!hasExtension(path, QStringLiteral(".t9"))) {
-        return;
-    }
     singleT9Path_ = path;
     LabeledEdit3->showShortenedPath(path, 140);
     LabeledEdit3->setToolTip(path);
