@@ -4,25 +4,9 @@ namespace trellan {
 
 Lines splitLines(QByteArrayView data) {
     Lines result;
-    const qsizetype size = data.size();
-    const char* bytes = data.data();
-    qsizetype start = 0;
-    qsizetype i = 0;
-    while (i < size) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            result.lines.emplace_back(bytes + start, i - start);
-            i += (c == '\r' && i + 1 < size && bytes[i + 1] == '\n') ? 2 : 1;
-            start = i;
-        } else {
-            ++i;
-        }
-    }
-    if (start < size) {
-        result.lines.emplace_back(bytes + start, size - start);
-    } else {
-        result.endsWithBreak = size > 0;
-    }
+    result.endsWithBreak = forEachLine(data, [&](qsizetype start, qsizetype length) {
+        result.lines.emplace_back(data.data() + start, length);
+    });
     return result;
 }
 

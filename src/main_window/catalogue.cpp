@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/file_io.h"
+#include "common/lines.h"
 
 namespace trellan {
 namespace {
@@ -14,23 +15,9 @@ constexpr qsizetype kEntryLines = 7;
 }  // namespace
 
 CatalogueLines::CatalogueLines(QByteArray bytes) : bytes_(std::move(bytes)) {
-    const char* data = bytes_.constData();
-    const qsizetype size = bytes_.size();
-    qsizetype start = 0;
-    qsizetype i = 0;
-    while (i < size) {
-        const char c = data[i];
-        if (c == '\r' || c == '\n') {
-            spans_.push_back({start, i - start});
-            i += (c == '\r' && i + 1 < size && data[i + 1] == '\n') ? 2 : 1;
-            start = i;
-        } else {
-            ++i;
-        }
-    }
-    if (start < size) {
-        spans_.push_back({start, size - start});
-    }
+    forEachLine(bytes_, [this](qsizetype start, qsizetype length) {
+        spans_.push_back({start, length});
+    });
 }
 
 QByteArrayView CatalogueLines::at(qsizetype index) const {

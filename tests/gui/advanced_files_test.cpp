@@ -141,7 +141,7 @@ TEST_F(FileChange, ShowsTheFileShortenedTo100Pixels) {
     localFile("some/deep/folder/chain/of/names/tone.amr");
     platform_.openAnswers = {mid};
     click(form4()->Button1);
-    const QFontMetrics metrics(form4()->LabeledEdit1Label->font());
+    const QFontMetrics metrics(form4()->LabeledEdit1->label->font());
     const auto width = [&](const QString& s) { return metrics.horizontalAdvance(s); };
     EXPECT_EQ(form4()->LabeledEdit1->text(), shortenedPath(mid, 100, width));
     EXPECT_NE(form4()->LabeledEdit1->text(), shortenedPath(mid, 140, width));

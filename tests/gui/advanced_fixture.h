@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include "advanced/ui/form4.h"
+#include "common/ui/labeled_edit.h"
 #include "common/ui/window_util.h"
 #include "script/ui/form3.h"
 #include "script/ui/script_preview.h"

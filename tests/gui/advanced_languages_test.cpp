@@ -58,7 +58,7 @@ TEST_F(Languages, LanguageFileWithoutCompanionIsTakenAlone) {
     platform_.openAnswers = {lng};
     click(form4()->Button9);
     EXPECT_EQ(errorTexts(), QStringList{kT9Message});
-    const QFontMetrics metrics(form4()->LabeledEdit2Label->font());
+    const QFontMetrics metrics(form4()->LabeledEdit2->label->font());
     const auto width = [&](const QString& s) { return metrics.horizontalAdvance(s); };
     EXPECT_EQ(form4()->LabeledEdit2->text(), shortenedPath(lng, 100, width));
     EXPECT_NE(form4()->LabeledEdit2->text(), shortenedPath(lng, 140, width));

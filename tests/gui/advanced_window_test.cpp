@@ -52,7 +52,8 @@ TEST_F(AdvancedWindow, LayoutUsesTheDesignNamesAndPlaces) {
     EXPECT_EQ(form->Button7->text(), "Cancel");
     EXPECT_EQ(form->Label5->text(), " Only use these features if you know what you're doing!    ");
     EXPECT_EQ(form->Label6->palette().color(QPalette::Window), QColor(Qt::red));
-    EXPECT_EQ(form->LabeledEdit1Label->geometry().bottom() + 1 + 3, form->LabeledEdit1->y());
+    EXPECT_EQ(form->LabeledEdit1->label->geometry().bottom() + 1 + 3,
+              form->LabeledEdit1->edit->y());
 }
 
 TEST_F(AdvancedWindow, CreationLoadsBothListsBesideTheProgram) {

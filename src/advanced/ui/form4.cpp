@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFrame>
 #include <QGroupBox>
 #include <QInputMethodEvent>
@@ -20,12 +19,13 @@
 #include <algorithm>
 
 #include "advanced/key_filter.h"
-#include "advanced/ui/captioned_edit.h"
 #include "common/file_io.h"
 #include "common/lines.h"
 #include "common/text8.h"
 #include "common/ui/guard.h"
+#include "common/ui/labeled_edit.h"
 #include "common/ui/window_util.h"
+#include "script/script_lines.h"
 #include "script/ui/form3.h"
 #include "script/ui/script_preview.h"
 
@@ -59,15 +59,6 @@ QGroupBox* placeGroup(QWidget* parent, const char* name, const QString& title, i
     auto* group = place<QGroupBox>(parent, name, x, y, width, height);
     group->setTitle(title);
     return group;
-}
-
-// The warning labels: window-colour text on red.
-void warningLook(QLabel* label) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::red);
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::Base));
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
 }
 
 }  // namespace
@@ -120,12 +111,12 @@ void TForm4::buildLayout() {
         placeLabel(Panel1, "Label5",
                    QStringLiteral(" Only use these features if you know what you're doing!    "), 8,
                    475, 272, 13);
-    warningLook(Label5);
+    paintAsWarning(Label5);
     Label6 = placeLabel(
         Panel1, "Label6",
         QStringLiteral("  Calvorn is not responsible for any damage caused by this tool!"), 280,
         475, 313, 13);
-    warningLook(Label6);
+    paintAsWarning(Label6);
 
     buildFileChangeGroup();
     buildBandLockGroup();
@@ -163,9 +154,8 @@ void TForm4::buildFileChangeGroup() {
     ComboBox1->setEditable(true);
     // Typed text is never an entry of the list.
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    LabeledEdit1 =
-        makeCaptionedEdit(GroupBox1, QStringLiteral("LabeledEdit1"), QStringLiteral("New File..."),
-                          QRect(8, 136, 137, 21), &LabeledEdit1Label);
+    LabeledEdit1 = new LabeledEdit(QStringLiteral("LabeledEdit1"), QStringLiteral("New File..."),
+                                   QRect(8, 136, 137, 21), GroupBox1);
     LabeledEdit1->setReadOnly(true);
     Button1 = placeButton(GroupBox1, "Button1", QStringLiteral("Open"), 144, 136, 89, 21);
     Button2 = placeButton(GroupBox1, "Button2", QStringLiteral("Add"), 8, 168, 113, 17);
@@ -236,14 +226,13 @@ void TForm4::buildLanguageGroup() {
     RadioButton7->setText(QStringLiteral("Write T9 only"));
     CheckBox7 = place<QCheckBox>(GroupBox5, "CheckBox7", 80, 64, 81, 17);
     CheckBox7->setText(QStringLiteral("Write T9 file"));
-    LabeledEdit2 = makeCaptionedEdit(GroupBox5, QStringLiteral("LabeledEdit2"),
-                                     QStringLiteral("Language file:"), QRect(8, 80, 153, 21),
-                                     &LabeledEdit2Label);
+    LabeledEdit2 = new LabeledEdit(QStringLiteral("LabeledEdit2"), QStringLiteral("Language file:"),
+                                   QRect(8, 80, 153, 21), GroupBox5);
     Button9 = placeButton(GroupBox5, "Button9", QStringLiteral("Open"), 160, 80, 75, 21);
-    LabeledEdit3 = makeCaptionedEdit(GroupBox5, QStringLiteral("LabeledEdit3"),
-                                     QStringLiteral("Single T9 file:"), QRect(8, 120, 153, 21),
-                                     &LabeledEdit3Label);
-    setCaptionedEnabled(LabeledEdit3, LabeledEdit3Label, false);
+    LabeledEdit3 =
+        new LabeledEdit(QStringLiteral("LabeledEdit3"), QStringLiteral("Single T9 file:"),
+                        QRect(8, 120, 153, 21), GroupBox5);
+    LabeledEdit3->setEnabled(false);
     Button11 = placeButton(GroupBox5, "Button11", QStringLiteral("Open"), 158, 120, 75, 21);
     Button11->setEnabled(false);
     Button10 = placeButton(GroupBox5, "Button10", QStringLiteral("Add"), 8, 144, 225, 17);
@@ -401,20 +390,22 @@ QStringList TForm4::readCatalogue(const QString& relative) const {
     return lines;
 }
 
-std::optional<QString> TForm4::runOpenDialog() {
-    const auto chosen =
-        context_.platform.openFile(this, {dialogFilter_, dialogFileName_, dialogFolder_, {}});
-    // A confirmed dialog has made the chosen file's folder current.
-    dialogFolder_ = QDir::currentPath();
+void TForm4::setDialogPattern(const QString& pattern) {
+    openDialog_.filter = pattern;
+    openDialog_.fileName = pattern;
+}
+
+std::optional<QString> TForm4::openFileWithExtension(const QString& extension) {
+    const auto chosen = openDialog_.execute(context_.platform, this);
     if (!chosen || !fileExists(*chosen)) {
         return std::nullopt;
     }
+    if (script::extensionOf(*chosen) != extension) {
+        showError(QStringLiteral("Could not open file! Must be right format and have ") +
+                  extension + QStringLiteral(" extension!"));
+        return std::nullopt;
+    }
     return chosen;
-}
-
-void TForm4::setDialogPattern(const QString& pattern) {
-    dialogFilter_ = pattern;
-    dialogFileName_ = pattern;
 }
 
 // --- Lifecycle and hand-back --------------------------------------------------------------
@@ -461,9 +452,7 @@ void TForm4::Button6Click() {
 void TForm4::Button7Click() {
     select(RadioButton1, &TForm4::RadioButton1Click);
     loadNameList(advanced::FileChangeMode::ChangeSounds);
-    amrCompanion_.clear();
-    LabeledEdit1->clear();
-    Button2->setEnabled(false);
+    forgetChosenFile();
     Memo1->empty();
     Memo3->clear();
     fileChangeMode_ = advanced::FileChangeMode::ChangeSounds;

@@ -7,6 +7,7 @@
 #include "advanced/file_change.h"
 #include "advanced/language_delete.h"
 #include "common/ui/app_context.h"
+#include "common/ui/open_dialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -21,6 +22,7 @@ class QRadioButton;
 
 namespace trellan {
 
+class LabeledEdit;
 class ScriptPreview;
 
 // The advanced script generator: takes the script generator's lines, appends
@@ -94,8 +96,7 @@ public:
     QRadioButton* RadioButton5;
     QLabel* Label1;
     QComboBox* ComboBox1;
-    QLineEdit* LabeledEdit1;
-    QLabel* LabeledEdit1Label;
+    LabeledEdit* LabeledEdit1;
     QPushButton* Button1;
     QPushButton* Button2;
     QPushButton* Button3;
@@ -126,11 +127,9 @@ public:
     QRadioButton* RadioButton6;
     QRadioButton* RadioButton7;
     QCheckBox* CheckBox7;
-    QLineEdit* LabeledEdit2;
-    QLabel* LabeledEdit2Label;
+    LabeledEdit* LabeledEdit2;
     QPushButton* Button9;
-    QLineEdit* LabeledEdit3;
-    QLabel* LabeledEdit3Label;
+    LabeledEdit* LabeledEdit3;
     QPushButton* Button11;
     QPushButton* Button10;
 
@@ -164,11 +163,17 @@ private:
     void appendStatus(const QString& line);
     void showError(const QString& text);
     QStringList readCatalogue(const QString& relative) const;
-    std::optional<QString> runOpenDialog();
     void setDialogPattern(const QString& pattern);
+    // Runs OpenDialog1: the chosen file when it exists and ends in `extension` exactly.
+    // A cancel or a missing file ends silently, a wrong extension with the format error.
+    std::optional<QString> openFileWithExtension(const QString& extension);
 
     void loadNameList(advanced::FileChangeMode mode);
     void selectFileChangeMode(advanced::FileChangeMode mode);
+    // Empties Edit1 and LabeledEdit1 and disables "Add"; the hint stays.
+    void forgetChosenFile();
+    // Where Add and Reset leave the group: Change Sounds, the sound list reloaded.
+    void returnToChangeSounds();
     void loadBandLocks();
     void chooseDeleteKind(advanced::DeleteKind kind);
     bool showDigitFieldMenu(QLineEdit* edit, const QPoint& globalPos);
@@ -177,10 +182,7 @@ private:
     WindowSet& windows_;
 
     QString programFolder_;
-    // OpenDialog1, shared by the Open buttons of both file groups.
-    QString dialogFilter_;
-    QString dialogFileName_;
-    QString dialogFolder_;
+    OpenDialog openDialog_;  // OpenDialog1, shared by the Open buttons of both file groups
 
     advanced::FileChangeMode fileChangeMode_ = advanced::FileChangeMode::ChangeSounds;
     QString requiredExtension_;

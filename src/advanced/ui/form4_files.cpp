@@ -1,13 +1,11 @@
 // The "Change files" group of the advanced window.
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "advanced/ui/captioned_edit.h"
 #include "advanced/ui/form4.h"
 #include "common/file_io.h"
+#include "common/ui/labeled_edit.h"
 #include "script/script_lines.h"
 #include "script/ui/script_preview.h"
 
@@ -35,6 +33,19 @@ void TForm4::selectFileChangeMode(FileChangeMode mode) {
     fileChangeMode_ = mode;
 }
 
+void TForm4::forgetChosenFile() {
+    amrCompanion_.clear();
+    LabeledEdit1->setText(QString());
+    Button2->setEnabled(false);
+}
+
+void TForm4::returnToChangeSounds() {
+    select(RadioButton1, &TForm4::RadioButton1Click);
+    ComboBox1->setEnabled(true);
+    loadNameList(FileChangeMode::ChangeSounds);
+    forgetChosenFile();
+}
+
 void TForm4::RadioButton1Click() { selectFileChangeMode(FileChangeMode::ChangeSounds); }
 void TForm4::RadioButton2Click() { selectFileChangeMode(FileChangeMode::ChangeFrames); }
 void TForm4::RadioButton3Click() { selectFileChangeMode(FileChangeMode::ChangeClipart); }
@@ -51,28 +62,19 @@ void TForm4::RadioButton5Click() {
 void TForm4::ComboBox1Change() {
     requiredExtension_ = script::extensionOf(ComboBox1->itemText(0));
     setDialogPattern(QLatin1Char('*') + requiredExtension_);
-    amrCompanion_.clear();
-    LabeledEdit1->clear();
-    Button2->setEnabled(false);
+    forgetChosenFile();
 }
 
 void TForm4::Button1Click() {
     Button2->setEnabled(false);
-    LabeledEdit1->clear();
-    QPalette palette = LabeledEdit1->palette();
-    palette.setColor(QPalette::Text, Qt::black);
-    LabeledEdit1->setPalette(palette);
+    LabeledEdit1->setText(QString());
+    LabeledEdit1->setTextColor(Qt::black);
 
-    const auto chosen = runOpenDialog();
+    const auto chosen = openFileWithExtension(requiredExtension_);
     if (!chosen) {
         return;
     }
     const QString& path = *chosen;
-    if (script::extensionOf(path) != requiredExtension_) {
-        showError(QStringLiteral("Could not open file! Must be right format and have ") +
-                  requiredExtension_ + QStringLiteral(" extension!"));
-        return;
-    }
     if (fileChangeMode_ == FileChangeMode::ChangeSounds) {
         const QString amr = script::withExtension(path, QStringLiteral(".amr"));
         if (!fileExists(amr)) {
@@ -83,7 +85,7 @@ void TForm4::Button1Click() {
         amrCompanion_ = amr;
     }
     chosenFile_ = path;
-    showShortenedPath(LabeledEdit1, LabeledEdit1Label, path, 100);
+    LabeledEdit1->showShortenedPath(path, 100);
     LabeledEdit1->setToolTip(path);
     Button2->setEnabled(true);
 }
@@ -103,21 +105,11 @@ void TForm4::Button2Click() {
     // Enabled before the list is reloaded, so a failing reload cannot strand the lines.
     Button5->setEnabled(true);
 
-    select(RadioButton1, &TForm4::RadioButton1Click);
-    ComboBox1->setEnabled(true);
-    loadNameList(FileChangeMode::ChangeSounds);
-    amrCompanion_.clear();
-    LabeledEdit1->clear();
-    Button2->setEnabled(false);
+    returnToChangeSounds();
 }
 
 void TForm4::Button3Click() {
-    select(RadioButton1, &TForm4::RadioButton1Click);
-    ComboBox1->setEnabled(true);
-    loadNameList(FileChangeMode::ChangeSounds);
-    amrCompanion_.clear();
-    LabeledEdit1->clear();
-    Button2->setEnabled(false);
+    returnToChangeSounds();
     LabeledEdit1->setToolTip(QString());
 }
 

@@ -1,14 +1,13 @@
 // The "Languages" and "Delete file" groups of the advanced window.
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "advanced/file_change.h"
-#include "advanced/ui/captioned_edit.h"
 #include "advanced/ui/form4.h"
 #include "common/file_io.h"
+#include "common/ui/labeled_edit.h"
 #include "script/script_lines.h"
 #include "script/ui/script_preview.h"
 
@@ -21,30 +20,25 @@ void TForm4::Button9Click() {
     CheckBox7->setChecked(false);
     CheckBox7->setEnabled(false);
     setDialogPattern(QStringLiteral("*.lng"));
-    LabeledEdit2->clear();
+    LabeledEdit2->setText(QString());
 
-    const auto chosen = runOpenDialog();
+    const auto chosen = openFileWithExtension(QStringLiteral(".lng"));
     if (!chosen) {
         return;
     }
     const QString& path = *chosen;
-    if (script::extensionOf(path) != QLatin1String(".lng")) {
-        showError(
-            QStringLiteral("Could not open file! Must be right format and have .lng extension!"));
-        return;
-    }
     const QString companion = script::withExtension(path, QStringLiteral(".t9"));
     if (!fileExists(companion)) {
         showError(QStringLiteral(
             "Could not open .t9 file! Note: .lng and .t9 file must have same filename!"));
         // The language file is taken without its dictionary.
         languagePath_ = path;
-        showShortenedPath(LabeledEdit2, LabeledEdit2Label, path, 100);
+        LabeledEdit2->showShortenedPath(path, 100);
         Button10->setEnabled(true);
         return;
     }
     languagePath_ = path;
-    showShortenedPath(LabeledEdit2, LabeledEdit2Label, path, 140);
+    LabeledEdit2->showShortenedPath(path, 140);
     LabeledEdit2->setToolTip(path);
     t9Companion_ = companion;
     Button10->setEnabled(true);
@@ -55,39 +49,34 @@ void TForm4::Button9Click() {
 
 void TForm4::Button11Click() {
     setDialogPattern(QStringLiteral("*.t9"));
-    LabeledEdit3->clear();
+    LabeledEdit3->setText(QString());
 
-    const auto chosen = runOpenDialog();
+    const auto chosen = openFileWithExtension(QStringLiteral(".t9"));
     if (!chosen) {
         return;
     }
     const QString& path = *chosen;
-    if (script::extensionOf(path) != QLatin1String(".t9")) {
-        showError(
-            QStringLiteral("Could not open file! Must be right format and have .t9 extension!"));
-        return;
-    }
     singleT9Path_ = path;
-    showShortenedPath(LabeledEdit3, LabeledEdit3Label, path, 140);
+    LabeledEdit3->showShortenedPath(path, 140);
     LabeledEdit3->setToolTip(path);
     Button10->setEnabled(true);
 }
 
 void TForm4::RadioButton6Click() {
-    setCaptionedEnabled(LabeledEdit2, LabeledEdit2Label, true);
+    LabeledEdit2->setEnabled(true);
     Button9->setEnabled(true);
     CheckBox7->setChecked(false);
     CheckBox7->setEnabled(false);
-    setCaptionedEnabled(LabeledEdit3, LabeledEdit3Label, false);
+    LabeledEdit3->setEnabled(false);
     Button11->setEnabled(false);
 }
 
 void TForm4::RadioButton7Click() {
-    setCaptionedEnabled(LabeledEdit2, LabeledEdit2Label, false);
+    LabeledEdit2->setEnabled(false);
     Button9->setEnabled(false);
     CheckBox7->setChecked(false);
     CheckBox7->setEnabled(false);
-    setCaptionedEnabled(LabeledEdit3, LabeledEdit3Label, true);
+    LabeledEdit3->setEnabled(true);
     Button11->setEnabled(true);
 }
 

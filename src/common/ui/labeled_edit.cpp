@@ -41,6 +41,10 @@ void LabeledEdit::setTextColor(const QColor& color) {
 
 void LabeledEdit::setReadOnly(bool readOnly) { edit->setReadOnly(readOnly); }
 
+QString LabeledEdit::toolTip() const { return edit->toolTip(); }
+
+void LabeledEdit::setToolTip(const QString& toolTip) { edit->setToolTip(toolTip); }
+
 void LabeledEdit::setEnabled(bool enabled) {
     label->setEnabled(enabled);
     edit->setEnabled(enabled);

@@ -38,6 +38,9 @@ public:
     QColor textColor() const;
     void setTextColor(const QColor& color);
     void setReadOnly(bool readOnly);
+    // The hint: the edit's tooltip, typically the full path behind a shortened one.
+    QString toolTip() const;
+    void setToolTip(const QString& toolTip);
     // Enables or disables the label and the edit together.
     void setEnabled(bool enabled);
     bool isEnabled() const;

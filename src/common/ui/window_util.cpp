@@ -1,7 +1,9 @@
 #include "common/ui/window_util.h"
 
+#include <QColor>
 #include <QFont>
 #include <QFontDatabase>
+#include <QPalette>
 #include <QStringList>
 #include <QWidget>
 
@@ -15,6 +17,23 @@ void showWindow(QWidget* window) {
 
 void removeMaximizeBox(QWidget* window) {
     window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+}
+
+void fillBackground(QWidget* widget, const QColor& background, const QColor& text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void paintAsWarning(QWidget* widget) {
+    fillBackground(widget, QColor(255, 0, 0), widget->palette().color(QPalette::Base));
+}
+
+QStringList sansSerifFamilies() {
+    return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+            QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
 }
 
 QFont fontWithFallback(const QStringList& families, int pixelHeight, bool bold, bool italic) {
@@ -34,11 +53,6 @@ QFont fontWithFallback(const QStringList& families, int pixelHeight, bool bold, 
     return font;
 }
 
-QFont sansSerifFont(int pixelHeight) {
-    return fontWithFallback(
-        {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-         QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
-        pixelHeight);
-}
+QFont sansSerifFont(int pixelHeight) { return fontWithFallback(sansSerifFamilies(), pixelHeight); }
 
 }  // namespace trellan

@@ -2,8 +2,9 @@
 
 #include <QStringList>
 
-class QWidget;
+class QColor;
 class QFont;
+class QWidget;
 
 namespace trellan {
 
@@ -12,6 +13,15 @@ void showWindow(QWidget* window);
 
 // Takes the maximise box off a window's frame; minimising and closing stay.
 void removeMaximizeBox(QWidget* window);
+
+// Gives a widget its own background and text colours.
+void fillBackground(QWidget* widget, const QColor& background, const QColor& text);
+
+// The script windows' warning stripes: the system's window colour on red.
+void paintAsWarning(QWidget* widget);
+
+// The families of the window font: MS Sans Serif, then close sans-serif fallbacks.
+QStringList sansSerifFamilies();
 
 // The first installed family of `families`, else the default one.
 QFont fontWithFallback(const QStringList& families, int pixelHeight, bool bold = false,

@@ -44,10 +44,6 @@ void setLabelBytes(QLabel* label, const QByteArray& bytes) {
 
 QByteArray labelBytes(const QLabel* label) { return label->property(kBytesProperty).toByteArray(); }
 
-// A font by its Windows family, else the first installed of the close families
-// behind it. Naming only an installed family spares the font matcher an alias
-// lookup for every missing one, which is a good part of the start-up time.
-// The window font (as sansSerifFont, resolved once).
 QFont windowFont(int pixelHeight) { return sansSerifFont(pixelHeight); }
 
 QFont arialFont(int pixelHeight, bool bold = false) {
@@ -108,14 +104,6 @@ void fitFontToWidth(QWidget* widget, int width) {
         font.setPixelSize(font.pixelSize() - 1);
         widget->setFont(font);
     }
-}
-
-void fillBackground(QWidget* widget, const QColor& background, const QColor& text) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 }  // namespace

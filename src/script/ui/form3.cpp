@@ -73,7 +73,7 @@ QLabel* autoSizedLabel(const QString& name, const QString& caption, int x, int y
     return label;
 }
 
-// White (the system's window colour) on red.
+// A warning stripe, widened rather than clipped where the fallback font runs wide.
 QLabel* warningLabel(const QString& name, const QString& caption, const QRect& place, bool bold,
                      QWidget* parent) {
     auto* label = named(new QLabel(caption, parent), name);
@@ -82,11 +82,7 @@ QLabel* warningLabel(const QString& name, const QString& caption, const QRect& p
         font.setBold(true);
         label->setFont(font);
     }
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::Base));
-    palette.setColor(QPalette::Window, QColor(255, 0, 0));
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
+    paintAsWarning(label);
     return placed(label, place.x(), place.y(), place.width(), place.height());
 }
 
@@ -113,7 +109,11 @@ JpegPicture* picture(const QString& name, const QString& resource, int x, int y,
 }  // namespace
 
 TForm3::TForm3(AppContext& context, WindowSet& windows)
-    : QWidget(nullptr), context_(context), windows_(windows), saveFileName_(kProposedScriptName) {
+    : QWidget(nullptr),
+      context_(context),
+      windows_(windows),
+      openDialog_{kMidiFilter, {}, {}},
+      saveFileName_(kProposedScriptName) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Calvorn Trellan - Script Generator"));
     setFont(sansSerifFont(11));
@@ -308,15 +308,12 @@ void TForm3::Button5Click() { chooseAlertSound(rows_[4]); }
 void TForm3::Button6Click() { chooseAlertSound(rows_[5]); }
 
 std::optional<QString> TForm3::openMidiFile() {
-    const std::optional<QString> chosen =
-        context_.platform.openFile(this, {kMidiFilter, openFileName_, openStartFolder_, {}});
-    // A confirmed dialog made the chosen file's folder current; the next one starts there.
-    openStartFolder_ = QDir::currentPath();
+    const std::optional<QString> chosen = openDialog_.execute(context_.platform, this);
     if (!chosen) {
         return std::nullopt;
     }
-    openFileName_ = QDir::toNativeSeparators(*chosen);
-    return openFileName_;
+    openDialog_.fileName = QDir::toNativeSeparators(*chosen);
+    return openDialog_.fileName;
 }
 
 void TForm3::showError(const QString& text) {
@@ -336,27 +333,40 @@ void TForm3::chooseAlertSound(AlertRow& row) {
         return;
     }
     const QString& file = *chosen;
-    if (!fileExists(file)) {
-        row.sms->setText(kNoFile);
-        row.sms->setTextColor(kMissingColor);
-    } else if (script::extensionOf(file) != script::kMidExtension) {
-        showError(kNotMidi);
-    } else {
+    if (showMidiChoice(row.sms, file, kAlertPathWidth)) {
         row.midiPath = file;
-        row.sms->showShortenedPath(file, kAlertPathWidth);
         row.midi->setChecked(true);
         row.midi->setEnabled(true);
     }
-
     // Tested whatever became of the MIDI file.
-    const QString amr = script::withExtension(file, script::kAmrExtension);
-    if (!fileExists(amr)) {
-        showError(kNoAmr);
-    } else {
+    if (const std::optional<QString> amr = existingAmrCompanion(file)) {
         row.amr->setChecked(true);
         row.amr->setEnabled(true);
-        row.amrPath->setText(amr);
+        row.amrPath->setText(*amr);
     }
+}
+
+bool TForm3::showMidiChoice(LabeledEdit* edit, const QString& file, int width) {
+    if (!fileExists(file)) {
+        edit->setText(kNoFile);
+        edit->setTextColor(kMissingColor);
+        return false;
+    }
+    if (script::extensionOf(file) != script::kMidExtension) {
+        showError(kNotMidi);
+        return false;
+    }
+    edit->showShortenedPath(file, width);
+    return true;
+}
+
+std::optional<QString> TForm3::existingAmrCompanion(const QString& midiFile) {
+    const QString amr = script::withExtension(midiFile, script::kAmrExtension);
+    if (!fileExists(amr)) {
+        showError(kNoAmr);
+        return std::nullopt;
+    }
+    return amr;
 }
 
 void TForm3::Button7Click() {
@@ -368,22 +378,14 @@ void TForm3::Button7Click() {
         return;
     }
     const QString& file = *chosen;
-    if (!fileExists(file)) {
-        CameraLabel->setText(kNoFile);
-        CameraLabel->setTextColor(kMissingColor);
-    } else if (script::extensionOf(file) != script::kMidExtension) {
-        showError(kNotMidi);
-    } else {
+    if (showMidiChoice(CameraLabel, file, kCameraPathWidth)) {
         cameraMidiPath_ = file;
-        CameraLabel->showShortenedPath(file, kCameraPathWidth);
     }
-
-    const QString amr = script::withExtension(file, script::kAmrExtension);
-    if (!fileExists(amr)) {
-        showError(kNoAmr);
+    const std::optional<QString> amr = existingAmrCompanion(file);
+    if (!amr) {
         return;
     }
-    Edit7->setText(amr);
+    Edit7->setText(*amr);
     // "Replace" writes the camera's MIDI path: never offer it before one was accepted.
     if (!cameraMidiPath_.isEmpty()) {
         RadioButton2->setEnabled(true);

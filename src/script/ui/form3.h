@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "common/ui/app_context.h"
+#include "common/ui/open_dialog.h"
 
 class QCheckBox;
 class QFrame;
@@ -128,6 +129,11 @@ private:
     void createControls();
     void connectHandlers();
     void chooseAlertSound(AlertRow& row);
+    // Shows in `edit` what became of a chosen MIDI file: "File does not exist!" in red,
+    // the wrong-format error, or the path shortened to `width`. True when it is taken.
+    bool showMidiChoice(LabeledEdit* edit, const QString& file, int width);
+    // The AMR companion of a chosen MIDI file; nullopt after the missing-companion error.
+    std::optional<QString> existingAmrCompanion(const QString& midiFile);
     // Runs the shared open dialog; the chosen name as the system writes it.
     std::optional<QString> openMidiFile();
     void showError(const QString& text);
@@ -137,8 +143,7 @@ private:
     WindowSet& windows_;
     std::array<AlertRow, 6> rows_;
     QString cameraMidiPath_;  // the last camera MIDI file accepted
-    QString openFileName_;    // the open dialog's last name
-    QString openStartFolder_;
+    OpenDialog openDialog_;   // its file name: the last one chosen
     QString saveFileName_;
     bool outerSizeSet_ = false;
 };
