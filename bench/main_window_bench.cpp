@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "bench_support.h"
 #include "common/ui/app_context.h"
 #include "common/ui/platform.h"
 #include "main_window/ui/form1.h"
@@ -16,30 +17,7 @@
 
 namespace {
 
-class SilentPlatform final : public trellan::Platform {
-public:
-    void messageBox(QWidget*, const QString&, const QString& text, trellan::MessageIcon) override {
-        qFatal("unexpected message box: %s", qPrintable(text));
-    }
-    bool shellOpen(QWidget*, const QString&) override { return false; }
-    std::optional<QString> clipboardText() override { return std::nullopt; }
-
-protected:
-    std::optional<QString> runOpenDialog(QWidget*, const trellan::FileDialogOptions&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> runSaveDialog(QWidget*, const trellan::FileDialogOptions&) override {
-        return std::nullopt;
-    }
-};
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        qFatal("cannot write %s", qPrintable(path));
-    }
-}
+using trellan::bench::writeFile;
 
 QByteArray customizeTemplate(qsizetype bytes) {
     QByteArray xml;
@@ -69,7 +47,7 @@ public:
 
 private:
     QTemporaryDir dir_;
-    SilentPlatform platform_;
+    trellan::bench::SilentPlatform platform_;
     trellan::AppContext context_;
     trellan::WindowSet windows_;
     std::unique_ptr<trellan::TForm1> form_;
@@ -154,13 +132,4 @@ BENCHMARK(BM_UpdateCustomizeXml)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return trellan::bench::runBenchmarks(argc, argv); }

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <deque>
 
+#include "bench_support.h"
 #include "common/ui/platform.h"
 #include "script/ui/form3.h"
 #include "script/ui/script_preview.h"
@@ -153,13 +154,4 @@ BENCHMARK(BM_SaveScript)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return trellan::bench::runBenchmarks(argc, argv); }

@@ -15,33 +15,12 @@
 #include <vector>
 
 #include "app/ui/window_set.h"
+#include "bench_support.h"
 #include "common/ui/platform.h"
 
 namespace {
 
-// Answers nothing: only used to count the widgets of the window set.
-class SilentPlatform final : public trellan::Platform {
-public:
-    void messageBox(QWidget*, const QString&, const QString&, trellan::MessageIcon) override {}
-    bool shellOpen(QWidget*, const QString&) override { return false; }
-    std::optional<QString> clipboardText() override { return std::nullopt; }
-
-protected:
-    std::optional<QString> runOpenDialog(QWidget*, const trellan::FileDialogOptions&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> runSaveDialog(QWidget*, const trellan::FileDialogOptions&) override {
-        return std::nullopt;
-    }
-};
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        qFatal("cannot write %s", qPrintable(path));
-    }
-}
+using trellan::bench::writeFile;
 
 // The shipped sample data, copied so the program may write to it.
 void copySampleData(const QString& dir) {
@@ -58,7 +37,7 @@ void copySampleData(const QString& dir) {
 }
 
 int countWidgets(const QString& dir) {
-    SilentPlatform platform;
+    trellan::bench::SilentPlatform platform;
     trellan::AppContext context{platform, dir, QCoreApplication::applicationDirPath() + "/../"};
     const auto before = QApplication::allWidgets().size();
     trellan::Windows windows(context);
@@ -137,13 +116,4 @@ BENCHMARK(BM_StartupToFirstPaint)->UseManualTime()->Iterations(21)->Unit(benchma
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return trellan::bench::runBenchmarks(argc, argv); }

@@ -5,7 +5,6 @@
 
 #include "common/path_style.h"
 
-
 namespace trellan::advanced {
 
 enum class FileChangeMode {

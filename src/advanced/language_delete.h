@@ -5,7 +5,6 @@
 
 #include "common/path_style.h"
 
-
 namespace trellan::advanced {
 
 // The replacement of a language or T9 file in the phone's language folder,
