@@ -123,9 +123,20 @@ void TForm4::buildLayout() {
     buildOptionsGroup();
     buildLanguageGroup();
     buildDeleteGroup();
+}
 
+void TForm4::showEvent(QShowEvent* event) {
+    if (!captionsFitted_) {
+        captionsFitted_ = true;
+        fitCaptions();
+    }
+    QWidget::showEvent(event);
+}
+
+void TForm4::fitCaptions() {
     // A fallback font may run wider than the design's; captions grow to the right
-    // rather than being cut. The two warning labels keep their fixed stripe.
+    // rather than being cut. The two warning labels keep their fixed stripe. Done
+    // when first shown: measuring loads fonts, which start-up need not wait for.
     for (QWidget* widget : Panel1->findChildren<QWidget*>()) {
         const bool caption = qobject_cast<QLabel*>(widget) != nullptr ||
                              qobject_cast<QRadioButton*>(widget) != nullptr ||

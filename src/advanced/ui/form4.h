@@ -145,9 +145,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void fitCaptions();
+    bool captionsFitted_ = false;
     void buildLayout();
     void buildFileChangeGroup();
     void buildBandLockGroup();
