@@ -11,13 +11,6 @@ using FileChange = AdvancedTest;
 const char* kAmrMessage =
     "Could not open .amr file! Note: .amr and .mid file must have same filename!";
 
-// Selects an entry as the user does, with the arrow keys.
-void pick(QComboBox* box, int index) {
-    while (box->currentIndex() < index) QTest::keyClick(box, Qt::Key_Down);
-    while (box->currentIndex() > index) QTest::keyClick(box, Qt::Key_Up);
-    ASSERT_EQ(box->currentIndex(), index);
-}
-
 TEST_F(FileChange, ChangeSoundsWritesSixLinesWithTheAmrCompanion) {
     create();
     openFromGenerator();

@@ -113,21 +113,6 @@ protected:
     // The local path line a script holds for a file of the temporary folder.
     QByteArray local(const QString& relative) const { return toSystem8(native(relative)); }
 
-    static void chooseRow(ListBox* list, int row) {
-        ASSERT_LT(row, list->count());
-        QListWidgetItem* item = list->item(row);
-        list->scrollToItem(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          list->visualItemRect(item).center());
-    }
-    static void clickRadio(QRadioButton* radio) {
-        QTest::mouseClick(radio, Qt::LeftButton, Qt::NoModifier, QPoint(8, radio->height() / 2));
-    }
-    static void pick(QComboBox* box, int index) {
-        while (box->currentIndex() < index) QTest::keyClick(box, Qt::Key_Down);
-        ASSERT_EQ(box->currentIndex(), index);
-    }
-
     // A MIDI file with its AMR companion; the MIDI file's local path.
     QString alertSound(const QString& stem) {
         file(stem + ".amr", "#!AMR\n");

@@ -90,19 +90,6 @@ protected:
 
     TForm1* form() const { return windows_->set().form1; }
 
-    // A click on a row of a list, as the user makes it.
-    static void chooseRow(ListBox* list, int row) {
-        ASSERT_LT(row, list->count());
-        QListWidgetItem* item = list->item(row);
-        list->scrollToItem(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          list->visualItemRect(item).center());
-    }
-
-    static void clickRadio(QRadioButton* radio) {
-        QTest::mouseClick(radio, Qt::LeftButton, Qt::NoModifier, QPoint(8, radio->height() / 2));
-    }
-
     void chooseGenericK750() {
         chooseRow(form()->ListBox1, 0);
         chooseRow(form()->ListBox2, 0);

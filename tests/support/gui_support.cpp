@@ -1,9 +1,12 @@
 #include "support/gui_support.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
+#include <QRadioButton>
 #include <QTest>
 #include <QWidget>
 
@@ -12,6 +15,24 @@ namespace trellan::testing {
 void click(QWidget* widget) {
     ASSERT_NE(widget, nullptr);
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+void chooseRow(QListWidget* list, int row) {
+    ASSERT_LT(row, list->count());
+    QListWidgetItem* item = list->item(row);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualItemRect(item).center());
+}
+
+void clickRadio(QRadioButton* radio) {
+    QTest::mouseClick(radio, Qt::LeftButton, Qt::NoModifier, QPoint(8, radio->height() / 2));
+}
+
+void pick(QComboBox* box, int index) {
+    while (box->currentIndex() < index) QTest::keyClick(box, Qt::Key_Down);
+    while (box->currentIndex() > index) QTest::keyClick(box, Qt::Key_Up);
+    ASSERT_EQ(box->currentIndex(), index);
 }
 
 void writeFile(const QString& dir, const QString& relative, const QByteArray& bytes) {

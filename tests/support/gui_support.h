@@ -10,6 +10,9 @@
 #include "app/ui/window_set.h"
 #include "support/scripted_platform.h"
 
+class QComboBox;
+class QListWidget;
+class QRadioButton;
 class QWidget;
 
 namespace trellan::testing {
@@ -27,6 +30,12 @@ T* child(QObject* parent, const QString& name) {
 
 // A left click in the middle of a widget, as the user makes it.
 void click(QWidget* widget);
+// A click on a row of a list, as the user makes it.
+void chooseRow(QListWidget* list, int row);
+// A click on a radio button's indicator.
+void clickRadio(QRadioButton* radio);
+// Selects an entry of a drop-down list as the user does, with the arrow keys.
+void pick(QComboBox* box, int index);
 
 // Writes bytes to `dir`/`relative`, creating folders on the way.
 void writeFile(const QString& dir, const QString& relative, const QByteArray& bytes);
