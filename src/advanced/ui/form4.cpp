@@ -389,10 +389,6 @@ void TForm4::select(QRadioButton* button, void (TForm4::*handler)()) {
 
 void TForm4::appendStatus(const QString& line) { Memo3->appendPlainText(line); }
 
-void TForm4::showError(const QString& text) {
-    context_.platform.messageBox(this, QStringLiteral("Error"), text, MessageIcon::None);
-}
-
 QStringList TForm4::readCatalogue(const QString& relative) const {
     QStringList lines;
     for (const QByteArray& line : splitLines(readWholeFile(programFolder_ + relative)).lines) {
@@ -412,8 +408,9 @@ std::optional<QString> TForm4::openFileWithExtension(const QString& extension) {
         return std::nullopt;
     }
     if (script::extensionOf(*chosen) != extension) {
-        showError(QStringLiteral("Could not open file! Must be right format and have ") +
-                  extension + QStringLiteral(" extension!"));
+        context_.platform.errorBox(
+            this, QStringLiteral("Could not open file! Must be right format and have ") +
+                      extension + QStringLiteral(" extension!"));
         return std::nullopt;
     }
     return chosen;

@@ -164,7 +164,6 @@ private:
     void select(QRadioButton* button, void (TForm4::*handler)());
     void closeWindow();
     void appendStatus(const QString& line);
-    void showError(const QString& text);
     QStringList readCatalogue(const QString& relative) const;
     void setDialogPattern(const QString& pattern);
     // Runs OpenDialog1: the chosen file when it exists and ends in `extension` exactly.

@@ -78,8 +78,10 @@ void TForm4::Button1Click() {
     if (fileChangeMode_ == FileChangeMode::ChangeSounds) {
         const QString amr = script::withExtension(path, QStringLiteral(".amr"));
         if (!fileExists(amr)) {
-            showError(QStringLiteral(
-                "Could not open .amr file! Note: .amr and .mid file must have same filename!"));
+            context_.platform.errorBox(
+                this,
+                QStringLiteral(
+                    "Could not open .amr file! Note: .amr and .mid file must have same filename!"));
             return;
         }
         amrCompanion_ = amr;
@@ -96,7 +98,8 @@ void TForm4::Button2Click() {
     const QString name = index < 0 ? QString() : ComboBox1->itemText(index);
     // An empty name would make the lines name the phone folder itself.
     if (usesList && name.isEmpty()) {
-        showError(QStringLiteral("No internal filename selected! Please chose one from the list."));
+        context_.platform.errorBox(
+            this, QStringLiteral("No internal filename selected! Please chose one from the list."));
         return;
     }
     Memo1->appendLines(

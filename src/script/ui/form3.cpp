@@ -316,10 +316,6 @@ std::optional<QString> TForm3::openMidiFile() {
     return openDialog_.fileName;
 }
 
-void TForm3::showError(const QString& text) {
-    context_.platform.messageBox(this, QStringLiteral("Error"), text, MessageIcon::None);
-}
-
 void TForm3::chooseAlertSound(AlertRow& row) {
     row.sms->setTextColor(Qt::black);
     row.amrPath->clear();
@@ -353,7 +349,7 @@ bool TForm3::showMidiChoice(LabeledEdit* edit, const QString& file, int width) {
         return false;
     }
     if (script::extensionOf(file) != script::kMidExtension) {
-        showError(kNotMidi);
+        context_.platform.errorBox(this, kNotMidi);
         return false;
     }
     edit->showShortenedPath(file, width);
@@ -363,7 +359,7 @@ bool TForm3::showMidiChoice(LabeledEdit* edit, const QString& file, int width) {
 std::optional<QString> TForm3::existingAmrCompanion(const QString& midiFile) {
     const QString amr = script::withExtension(midiFile, script::kAmrExtension);
     if (!fileExists(amr)) {
-        showError(kNoAmr);
+        context_.platform.errorBox(this, kNoAmr);
         return std::nullopt;
     }
     return amr;
