@@ -84,11 +84,6 @@ void TForm4::buildLayout() {
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(8, 400, 473, 73);
     Memo1->setReadOnly(true);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QPalette previewPalette = Memo1->palette();
-    previewPalette.setColor(QPalette::Base, Qt::black);
-    previewPalette.setColor(QPalette::Text, QColor(0, 255, 255));
-    Memo1->setPalette(previewPalette);
 
     Button6 = placeButton(Panel1, "Button6", QStringLiteral("Clear"), 488, 400, 105, 25);
     Button7 = placeButton(Panel1, "Button7", QStringLiteral("Cancel"), 488, 424, 105, 25);

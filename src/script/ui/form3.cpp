@@ -205,12 +205,6 @@ void TForm3::createControls() {
         autoSizedLabel(QStringLiteral("Label4"), QStringLiteral("Script Preview"), 8, 456, Panel1);
     Memo1 = named(new ScriptPreview(Panel1), QStringLiteral("Memo1"));
     Memo1->setGeometry(8, 472, 369, 105);
-    QPalette memoPalette = Memo1->palette();
-    memoPalette.setColor(QPalette::Base, Qt::black);
-    memoPalette.setColor(QPalette::Text, QColor(0, 255, 255));
-    Memo1->setPalette(memoPalette);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
     Label5 =
         warningLabel(QStringLiteral("Label5"),
