@@ -453,9 +453,7 @@ void TForm4::Button6Click() {
 }
 
 void TForm4::Button7Click() {
-    select(RadioButton1, &TForm4::RadioButton1Click);
-    loadNameList(advanced::FileChangeMode::ChangeSounds);
-    forgetChosenFile();
+    returnToChangeSounds();
     Memo1->empty();
     Memo3->clear();
     fileChangeMode_ = advanced::FileChangeMode::ChangeSounds;

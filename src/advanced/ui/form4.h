@@ -174,7 +174,7 @@ private:
     void selectFileChangeMode(advanced::FileChangeMode mode);
     // Empties Edit1 and LabeledEdit1 and disables "Add"; the hint stays.
     void forgetChosenFile();
-    // Where Add and Reset leave the group: Change Sounds, the sound list reloaded.
+    // Where Add, Reset and Cancel leave the group: Change Sounds, the sound list reloaded.
     void returnToChangeSounds();
     void loadBandLocks();
     void chooseDeleteKind(advanced::DeleteKind kind);

@@ -40,9 +40,13 @@ void TForm4::forgetChosenFile() {
 }
 
 void TForm4::returnToChangeSounds() {
-    select(RadioButton1, &TForm4::RadioButton1Click);
-    ComboBox1->setEnabled(true);
-    loadNameList(FileChangeMode::ChangeSounds);
+    if (RadioButton1->isChecked()) {
+        ComboBox1->setEnabled(true);
+        loadNameList(FileChangeMode::ChangeSounds);
+    } else {
+        // Its handler reloads the sound list; reading it again would be wasted.
+        select(RadioButton1, &TForm4::RadioButton1Click);
+    }
     forgetChosenFile();
 }
 
