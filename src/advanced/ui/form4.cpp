@@ -386,7 +386,8 @@ void TForm4::appendStatus(const QString& line) { Memo3->appendPlainText(line); }
 
 QStringList TForm4::readCatalogue(const QString& relative) const {
     QStringList lines;
-    for (const QByteArray& line : splitLines(readWholeFile(programFolder_ + relative)).lines) {
+    for (const QByteArray& line :
+         splitLines(readWholeFile(context_.programFolder + relative)).lines) {
         lines << fromSystem8(line);
     }
     return lines;
@@ -415,7 +416,6 @@ std::optional<QString> TForm4::openFileWithExtension(const QString& extension) {
 
 void TForm4::FormCreate() {
     CheckBox7->setEnabled(false);
-    programFolder_ = context_.programFolder;
     loadNameList(advanced::FileChangeMode::ChangeSounds);
     Button2->setEnabled(false);
     fileChangeMode_ = advanced::FileChangeMode::ChangeSounds;

@@ -170,6 +170,8 @@ private:
     // A cancel or a missing file ends silently, a wrong extension with the format error.
     std::optional<QString> openFileWithExtension(const QString& extension);
 
+    // Open takes only files ending in `extension`, and its dialog proposes them.
+    void requireExtension(const QString& extension);
     void loadNameList(advanced::FileChangeMode mode);
     void selectFileChangeMode(advanced::FileChangeMode mode);
     // Empties Edit1 and LabeledEdit1 and disables "Add"; the hint stays.
@@ -183,7 +185,6 @@ private:
     AppContext& context_;
     WindowSet& windows_;
 
-    QString programFolder_;
     OpenDialog openDialog_;  // OpenDialog1, shared by the Open buttons of both file groups
 
     advanced::FileChangeMode fileChangeMode_ = advanced::FileChangeMode::ChangeSounds;

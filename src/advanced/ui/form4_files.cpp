@@ -22,8 +22,12 @@ void TForm4::loadNameList(FileChangeMode mode) {
         ComboBox1->setCurrentIndex(0);
     }
     // The first entry decides the extension of every entry.
-    requiredExtension_ = script::extensionOf(names.value(0));
-    setDialogPattern(QLatin1Char('*') + requiredExtension_);
+    requireExtension(script::extensionOf(names.value(0)));
+}
+
+void TForm4::requireExtension(const QString& extension) {
+    requiredExtension_ = extension;
+    setDialogPattern(QLatin1Char('*') + extension);
 }
 
 void TForm4::selectFileChangeMode(FileChangeMode mode) {
@@ -58,14 +62,12 @@ void TForm4::RadioButton4Click() { selectFileChangeMode(FileChangeMode::ChangeFu
 void TForm4::RadioButton5Click() {
     Button2->setEnabled(false);
     ComboBox1->setEnabled(false);
-    requiredExtension_ = QStringLiteral(".png");
-    setDialogPattern(QLatin1Char('*') + requiredExtension_);
+    requireExtension(QStringLiteral(".png"));
     fileChangeMode_ = FileChangeMode::AddNewFrames;
 }
 
 void TForm4::ComboBox1Change() {
-    requiredExtension_ = script::extensionOf(ComboBox1->itemText(0));
-    setDialogPattern(QLatin1Char('*') + requiredExtension_);
+    requireExtension(script::extensionOf(ComboBox1->itemText(0)));
     forgetChosenFile();
 }
 
@@ -80,7 +82,7 @@ void TForm4::Button1Click() {
     }
     const QString& path = *chosen;
     if (fileChangeMode_ == FileChangeMode::ChangeSounds) {
-        const QString amr = script::withExtension(path, QStringLiteral(".amr"));
+        const QString amr = script::withExtension(path, script::kAmrExtension);
         if (!fileExists(amr)) {
             context_.platform.errorBox(
                 this,
