@@ -41,7 +41,7 @@ QStringList fileChangeLines(FileChangeMode mode, const QString& name, const QStr
     switch (mode) {
         case FileChangeMode::ChangeSounds:
             return script::replacement(folder + name, local) +
-                   script::replacement(folder + script::withExtension(name, QStringLiteral(".amr")),
+                   script::replacement(folder + script::withExtension(name, script::kAmrExtension),
                                        amrCompanion);
         case FileChangeMode::AddNewFrames:
             return script::newFile(folder + script::fileNameOf(local, style), local);

@@ -84,11 +84,6 @@ void TForm4::buildLayout() {
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(8, 400, 473, 73);
     Memo1->setReadOnly(true);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QPalette previewPalette = Memo1->palette();
-    previewPalette.setColor(QPalette::Base, Qt::black);
-    previewPalette.setColor(QPalette::Text, QColor(0, 255, 255));
-    Memo1->setPalette(previewPalette);
 
     Button6 = placeButton(Panel1, "Button6", QStringLiteral("Clear"), 488, 400, 105, 25);
     Button7 = placeButton(Panel1, "Button7", QStringLiteral("Cancel"), 488, 424, 105, 25);
@@ -389,13 +384,10 @@ void TForm4::select(QRadioButton* button, void (TForm4::*handler)()) {
 
 void TForm4::appendStatus(const QString& line) { Memo3->appendPlainText(line); }
 
-void TForm4::showError(const QString& text) {
-    context_.platform.messageBox(this, QStringLiteral("Error"), text, MessageIcon::None);
-}
-
 QStringList TForm4::readCatalogue(const QString& relative) const {
     QStringList lines;
-    for (const QByteArray& line : splitLines(readWholeFile(programFolder_ + relative)).lines) {
+    for (const QByteArray& line :
+         splitLines(readWholeFile(context_.programFolder + relative)).lines) {
         lines << fromSystem8(line);
     }
     return lines;
@@ -412,8 +404,9 @@ std::optional<QString> TForm4::openFileWithExtension(const QString& extension) {
         return std::nullopt;
     }
     if (script::extensionOf(*chosen) != extension) {
-        showError(QStringLiteral("Could not open file! Must be right format and have ") +
-                  extension + QStringLiteral(" extension!"));
+        context_.platform.errorBox(
+            this, QStringLiteral("Could not open file! Must be right format and have ") +
+                      extension + QStringLiteral(" extension!"));
         return std::nullopt;
     }
     return chosen;
@@ -423,7 +416,6 @@ std::optional<QString> TForm4::openFileWithExtension(const QString& extension) {
 
 void TForm4::FormCreate() {
     CheckBox7->setEnabled(false);
-    programFolder_ = context_.programFolder;
     loadNameList(advanced::FileChangeMode::ChangeSounds);
     Button2->setEnabled(false);
     fileChangeMode_ = advanced::FileChangeMode::ChangeSounds;
@@ -461,9 +453,7 @@ void TForm4::Button6Click() {
 }
 
 void TForm4::Button7Click() {
-    select(RadioButton1, &TForm4::RadioButton1Click);
-    loadNameList(advanced::FileChangeMode::ChangeSounds);
-    forgetChosenFile();
+    returnToChangeSounds();
     Memo1->empty();
     Memo3->clear();
     fileChangeMode_ = advanced::FileChangeMode::ChangeSounds;

@@ -164,18 +164,19 @@ private:
     void select(QRadioButton* button, void (TForm4::*handler)());
     void closeWindow();
     void appendStatus(const QString& line);
-    void showError(const QString& text);
     QStringList readCatalogue(const QString& relative) const;
     void setDialogPattern(const QString& pattern);
     // Runs OpenDialog1: the chosen file when it exists and ends in `extension` exactly.
     // A cancel or a missing file ends silently, a wrong extension with the format error.
     std::optional<QString> openFileWithExtension(const QString& extension);
 
+    // Open takes only files ending in `extension`, and its dialog proposes them.
+    void requireExtension(const QString& extension);
     void loadNameList(advanced::FileChangeMode mode);
     void selectFileChangeMode(advanced::FileChangeMode mode);
     // Empties Edit1 and LabeledEdit1 and disables "Add"; the hint stays.
     void forgetChosenFile();
-    // Where Add and Reset leave the group: Change Sounds, the sound list reloaded.
+    // Where Add, Reset and Cancel leave the group: Change Sounds, the sound list reloaded.
     void returnToChangeSounds();
     void loadBandLocks();
     void chooseDeleteKind(advanced::DeleteKind kind);
@@ -184,7 +185,6 @@ private:
     AppContext& context_;
     WindowSet& windows_;
 
-    QString programFolder_;
     OpenDialog openDialog_;  // OpenDialog1, shared by the Open buttons of both file groups
 
     advanced::FileChangeMode fileChangeMode_ = advanced::FileChangeMode::ChangeSounds;

@@ -22,8 +22,12 @@ void TForm4::loadNameList(FileChangeMode mode) {
         ComboBox1->setCurrentIndex(0);
     }
     // The first entry decides the extension of every entry.
-    requiredExtension_ = script::extensionOf(names.value(0));
-    setDialogPattern(QLatin1Char('*') + requiredExtension_);
+    requireExtension(script::extensionOf(names.value(0)));
+}
+
+void TForm4::requireExtension(const QString& extension) {
+    requiredExtension_ = extension;
+    setDialogPattern(QLatin1Char('*') + extension);
 }
 
 void TForm4::selectFileChangeMode(FileChangeMode mode) {
@@ -40,9 +44,13 @@ void TForm4::forgetChosenFile() {
 }
 
 void TForm4::returnToChangeSounds() {
-    select(RadioButton1, &TForm4::RadioButton1Click);
-    ComboBox1->setEnabled(true);
-    loadNameList(FileChangeMode::ChangeSounds);
+    if (RadioButton1->isChecked()) {
+        ComboBox1->setEnabled(true);
+        loadNameList(FileChangeMode::ChangeSounds);
+    } else {
+        // Its handler reloads the sound list; reading it again would be wasted.
+        select(RadioButton1, &TForm4::RadioButton1Click);
+    }
     forgetChosenFile();
 }
 
@@ -54,14 +62,12 @@ void TForm4::RadioButton4Click() { selectFileChangeMode(FileChangeMode::ChangeFu
 void TForm4::RadioButton5Click() {
     Button2->setEnabled(false);
     ComboBox1->setEnabled(false);
-    requiredExtension_ = QStringLiteral(".png");
-    setDialogPattern(QLatin1Char('*') + requiredExtension_);
+    requireExtension(QStringLiteral(".png"));
     fileChangeMode_ = FileChangeMode::AddNewFrames;
 }
 
 void TForm4::ComboBox1Change() {
-    requiredExtension_ = script::extensionOf(ComboBox1->itemText(0));
-    setDialogPattern(QLatin1Char('*') + requiredExtension_);
+    requireExtension(script::extensionOf(ComboBox1->itemText(0)));
     forgetChosenFile();
 }
 
@@ -76,10 +82,12 @@ void TForm4::Button1Click() {
     }
     const QString& path = *chosen;
     if (fileChangeMode_ == FileChangeMode::ChangeSounds) {
-        const QString amr = script::withExtension(path, QStringLiteral(".amr"));
+        const QString amr = script::withExtension(path, script::kAmrExtension);
         if (!fileExists(amr)) {
-            showError(QStringLiteral(
-                "Could not open .amr file! Note: .amr and .mid file must have same filename!"));
+            context_.platform.errorBox(
+                this,
+                QStringLiteral(
+                    "Could not open .amr file! Note: .amr and .mid file must have same filename!"));
             return;
         }
         amrCompanion_ = amr;
@@ -96,7 +104,8 @@ void TForm4::Button2Click() {
     const QString name = index < 0 ? QString() : ComboBox1->itemText(index);
     // An empty name would make the lines name the phone folder itself.
     if (usesList && name.isEmpty()) {
-        showError(QStringLiteral("No internal filename selected! Please chose one from the list."));
+        context_.platform.errorBox(
+            this, QStringLiteral("No internal filename selected! Please chose one from the list."));
         return;
     }
     Memo1->appendLines(

@@ -29,8 +29,9 @@ void TForm4::Button9Click() {
     const QString& path = *chosen;
     const QString companion = script::withExtension(path, QStringLiteral(".t9"));
     if (!fileExists(companion)) {
-        showError(QStringLiteral(
-            "Could not open .t9 file! Note: .lng and .t9 file must have same filename!"));
+        context_.platform.errorBox(
+            this, QStringLiteral(
+                      "Could not open .t9 file! Note: .lng and .t9 file must have same filename!"));
         // The language file is taken without its dictionary.
         languagePath_ = path;
         LabeledEdit2->showShortenedPath(path, 100);
@@ -85,7 +86,8 @@ void TForm4::Button10Click() {
     const QString& path = standard ? languagePath_ : singleT9Path_;
     // "Add" is enabled by either Open; the current mode's file may never have been chosen.
     if (path.isEmpty()) {
-        showError(standard
+        context_.platform.errorBox(
+            this, standard
                       ? QStringLiteral("No language file chosen! Please open a .lng file first.")
                       : QStringLiteral("No T9 file chosen! Please open a .t9 file first."));
         return;
@@ -121,18 +123,20 @@ void TForm4::Button13Click() {
     const QString name = Edit7->text();
     switch (advanced::deleteNameProblem(kind, name)) {
         case advanced::DeleteNameProblem::Empty:
-            showError(
+            context_.platform.errorBox(
+                this,
                 QStringLiteral("No filename entered! Please type the name of the file to delete."));
             return;
         case advanced::DeleteNameProblem::StillHint:
-            showError(QStringLiteral("\"%1\" is not a filename! Please type the name of the file "
+            context_.platform.errorBox(
+                this, QStringLiteral("\"%1\" is not a filename! Please type the name of the file "
                                      "to delete.")
                           .arg(name));
             return;
         case advanced::DeleteNameProblem::LeavesFolder:
-            showError(
-                QStringLiteral("The filename must not contain \"/\" or \"\\\"! Only files "
-                               "in the chosen folder can be deleted."));
+            context_.platform.errorBox(
+                this, QStringLiteral("The filename must not contain \"/\" or \"\\\"! Only files "
+                                     "in the chosen folder can be deleted."));
             return;
         case advanced::DeleteNameProblem::None:
             break;

@@ -34,12 +34,14 @@ void TForm4::Button4Click() {
     const advanced::BandLockLookup lookup = advanced::findBandLock(bandLockCatalogue_, name);
     switch (lookup.result) {
         case advanced::BandLockLookup::Result::UnknownName:
-            showError(QStringLiteral("No bandlock named \"%1\" in the list! "
-                                     "Please chose a bandlock from the list.")
-                          .arg(name));
+            context_.platform.errorBox(this,
+                                       QStringLiteral("No bandlock named \"%1\" in the list! "
+                                                      "Please chose a bandlock from the list.")
+                                           .arg(name));
             return;
         case advanced::BandLockLookup::Result::NoDataLine:
-            showError(QStringLiteral("Bandlock \"%1\" has no data line above its name "
+            context_.platform.errorBox(
+                this, QStringLiteral("Bandlock \"%1\" has no data line above its name "
                                      "in bandlock.cdt!")
                           .arg(name));
             return;

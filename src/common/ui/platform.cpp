@@ -30,4 +30,8 @@ void Platform::showError(const QString& failureText) {
     messageBox(nullptr, kAppTitle, errorBoxText(failureText), MessageIcon::Error);
 }
 
+void Platform::errorBox(QWidget* owner, const QString& text) {
+    messageBox(owner, QStringLiteral("Error"), text, MessageIcon::None);
+}
+
 }  // namespace trellan

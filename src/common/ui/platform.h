@@ -36,6 +36,8 @@ public:
 
     // The program-wide error box for an unexpected failure.
     void showError(const QString& failureText);
+    // A window's "Error" box refusing the user's choice or input.
+    void errorBox(QWidget* owner, const QString& text);
 
 protected:
     virtual std::optional<QString> runOpenDialog(QWidget* owner,

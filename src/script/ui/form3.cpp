@@ -205,12 +205,6 @@ void TForm3::createControls() {
         autoSizedLabel(QStringLiteral("Label4"), QStringLiteral("Script Preview"), 8, 456, Panel1);
     Memo1 = named(new ScriptPreview(Panel1), QStringLiteral("Memo1"));
     Memo1->setGeometry(8, 472, 369, 105);
-    QPalette memoPalette = Memo1->palette();
-    memoPalette.setColor(QPalette::Base, Qt::black);
-    memoPalette.setColor(QPalette::Text, QColor(0, 255, 255));
-    Memo1->setPalette(memoPalette);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
     Label5 =
         warningLabel(QStringLiteral("Label5"),
@@ -316,10 +310,6 @@ std::optional<QString> TForm3::openMidiFile() {
     return openDialog_.fileName;
 }
 
-void TForm3::showError(const QString& text) {
-    context_.platform.messageBox(this, QStringLiteral("Error"), text, MessageIcon::None);
-}
-
 void TForm3::chooseAlertSound(AlertRow& row) {
     row.sms->setTextColor(Qt::black);
     row.amrPath->clear();
@@ -353,7 +343,7 @@ bool TForm3::showMidiChoice(LabeledEdit* edit, const QString& file, int width) {
         return false;
     }
     if (script::extensionOf(file) != script::kMidExtension) {
-        showError(kNotMidi);
+        context_.platform.errorBox(this, kNotMidi);
         return false;
     }
     edit->showShortenedPath(file, width);
@@ -363,7 +353,7 @@ bool TForm3::showMidiChoice(LabeledEdit* edit, const QString& file, int width) {
 std::optional<QString> TForm3::existingAmrCompanion(const QString& midiFile) {
     const QString amr = script::withExtension(midiFile, script::kAmrExtension);
     if (!fileExists(amr)) {
-        showError(kNoAmr);
+        context_.platform.errorBox(this, kNoAmr);
         return std::nullopt;
     }
     return amr;

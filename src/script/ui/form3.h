@@ -136,7 +136,6 @@ private:
     std::optional<QString> existingAmrCompanion(const QString& midiFile);
     // Runs the shared open dialog; the chosen name as the system writes it.
     std::optional<QString> openMidiFile();
-    void showError(const QString& text);
     void showStateIcon(JpegPicture* icon);
 
     AppContext& context_;

@@ -1,11 +1,19 @@
 #include "script/ui/script_preview.h"
 
+#include <QPalette>
 #include <QTextCursor>
 #include <QTextDocument>
 
 namespace trellan {
 
-ScriptPreview::ScriptPreview(QWidget* parent) : QPlainTextEdit(parent) {}
+ScriptPreview::ScriptPreview(QWidget* parent) : QPlainTextEdit(parent) {
+    // Both script windows show it alike: cyan on black, the scroll bar always there.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Base, Qt::black);
+    palette.setColor(QPalette::Text, QColor(0, 255, 255));
+    setPalette(palette);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
 
 // clear() and setPlainText() reset the undo history themselves.
 void ScriptPreview::empty() { clear(); }
