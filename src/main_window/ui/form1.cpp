@@ -3,13 +3,13 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFont>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
 #include <algorithm>
+#include <array>
 
 #include "about/ui/form2.h"
 #include "common/app_title.h"
@@ -43,8 +43,6 @@ void setLabelBytes(QLabel* label, const QByteArray& bytes) {
 }
 
 QByteArray labelBytes(const QLabel* label) { return label->property(kBytesProperty).toByteArray(); }
-
-QFont windowFont(int pixelHeight) { return sansSerifFont(pixelHeight); }
 
 QFont arialFont(int pixelHeight, bool bold = false) {
     return fontWithFallback(
@@ -112,7 +110,7 @@ TForm1::TForm1(AppContext& context, WindowSet& windows)
     : QWidget(nullptr), context_(context), windows_(windows) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kAppTitle);
-    setFont(windowFont(11));
+    setFont(sansSerifFont(11));
     setFixedSize(kClientWidth, kClientHeight);
     move(405, 225);
 
@@ -128,7 +126,6 @@ TForm1::TForm1(AppContext& context, WindowSet& windows)
     Panel3->setTextFormat(Qt::PlainText);
     Panel3->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel3->setAlignment(Qt::AlignCenter);
-    Panel3->setFont(windowFont(11));
     Panel3->setGeometry(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
     fillBackground(Panel3, Qt::black, QColor(0, 255, 0));
 
@@ -204,7 +201,7 @@ void TForm1::buildLeftColumn(QWidget* parent) {
     Label6->move(232, 206);
     for (ClickLabel* link : {Label5, Label6}) {
         link->setTextFormat(Qt::PlainText);
-        link->setFont(windowFont(13));
+        link->setFont(sansSerifFont(13));
         link->setCursor(Qt::PointingHandCursor);
         fitFontToWidth(link, kLeftColumnWidth - link->x() - 2);
         link->adjustSize();
