@@ -329,7 +329,6 @@ void TForm1::FormCreate() {
     for (QLabel* value : {CDA, Country, FS, Revision, Operator1, Languages, Model}) {
         setLabelBytes(value, {});
     }
-    Button1->setEnabled(false);
     setStatus(QStringLiteral("Please chose phone model..."));
     CamOn->hide();
     CamOff->show();
@@ -346,9 +345,9 @@ void TForm1::ListBox1Click() {
     Button1->setEnabled(false);
     ListBox2->clear();
     fileSystemRows_.clear();
-    setLabelBytes(Model, models_.at(row).toByteArray());
+    const QByteArray model = models_.at(row).toByteArray();
+    setLabelBytes(Model, model);
 
-    const QByteArray model = labelBytes(Model);
     variantLines_ = readVariantCatalogue(context_.startFolder, model);
     fileSystemRows_ = fileSystemLines(variantLines_);
     QStringList rows;
@@ -359,14 +358,9 @@ void TForm1::ListBox1Click() {
     ListBox2->addItems(rows);
     setStatus(QStringLiteral("Please chose file system..."));
 
-    for (int i = 0; i < kPhonePictureCount; ++i) {
-        picture(static_cast<PhonePicture>(i))
-            ->setVisible(i == static_cast<int>(PhonePicture::NoImage));
-    }
     const PhonePicture shown = pictureForModel(model);
-    if (shown != PhonePicture::NoImage) {
-        picture(shown)->show();
-        NoImage->hide();
+    for (int i = 0; i < kPhonePictureCount; ++i) {
+        picture(static_cast<PhonePicture>(i))->setVisible(static_cast<PhonePicture>(i) == shown);
     }
 }
 
