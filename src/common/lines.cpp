@@ -10,11 +10,4 @@ Lines splitLines(QByteArrayView data) {
     return result;
 }
 
-QByteArray lineAt(const std::vector<QByteArray>& lines, qsizetype index) {
-    if (index < 0 || index >= static_cast<qsizetype>(lines.size())) {
-        return {};
-    }
-    return lines[static_cast<size_t>(index)];
-}
-
 }  // namespace trellan

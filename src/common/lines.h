@@ -42,7 +42,4 @@ bool forEachLine(QByteArrayView data, OnLine&& line) {
 // Splits at CR LF, LF or CR; every line is kept byte for byte.
 Lines splitLines(QByteArrayView data);
 
-// The line at `index`, or an empty line past either end.
-QByteArray lineAt(const std::vector<QByteArray>& lines, qsizetype index);
-
 }  // namespace trellan

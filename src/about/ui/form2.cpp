@@ -31,7 +31,7 @@ void fitFontToText(QPlainTextEdit* memo) {
 
 }  // namespace
 
-TForm2::TForm2(AppContext& context, WindowSet&) : QWidget(nullptr), context_(context) {
+TForm2::TForm2(AppContext& context, WindowSet&) : QWidget(nullptr) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("About Trellan"));
     setFont(sansSerifFont(11));
@@ -50,7 +50,7 @@ TForm2::TForm2(AppContext& context, WindowSet&) : QWidget(nullptr), context_(con
     Button1 = new QPushButton(QStringLiteral("Close window"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(8, 208, 281, 25);
-    connectGuarded(context_.platform, Button1, &QPushButton::clicked, this,
+    connectGuarded(context.platform, Button1, &QPushButton::clicked, this,
                    [this] { Button1Click(); });
 }
 

@@ -25,7 +25,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    AppContext& context_;
     bool fitted_ = false;
 };
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <memory>
-
 #include "common/ui/app_context.h"
 
 namespace trellan {

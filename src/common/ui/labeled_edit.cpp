@@ -52,10 +52,6 @@ void LabeledEdit::setEnabled(bool enabled) {
 
 bool LabeledEdit::isEnabled() const { return edit->isEnabled(); }
 
-int LabeledEdit::captionTextWidth(const QString& text) const {
-    return QFontMetrics(label->font()).horizontalAdvance(text);
-}
-
 void LabeledEdit::showShortenedPath(const QString& path, int maxWidth, PathStyle style) {
     const QFontMetrics metrics(label->font());
     setText(shortenedPath(

@@ -45,8 +45,6 @@ public:
     void setEnabled(bool enabled);
     bool isEnabled() const;
 
-    // The width of `text` in the caption label's font.
-    int captionTextWidth(const QString& text) const;
     // Shows `path` shortened to `maxWidth` pixels, measured in the caption label's font.
     void showShortenedPath(const QString& path, int maxWidth, PathStyle style = nativePathStyle());
 };

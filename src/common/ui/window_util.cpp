@@ -31,11 +31,6 @@ void paintAsWarning(QWidget* widget) {
     fillBackground(widget, QColor(255, 0, 0), widget->palette().color(QPalette::Base));
 }
 
-QStringList sansSerifFamilies() {
-    return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-            QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-}
-
 QFont fontWithFallback(const QStringList& families, int pixelHeight, bool bold, bool italic) {
     // Naming one installed family spares the font matcher a search for each
     // missing one, which is what start-up time goes on.
@@ -53,6 +48,11 @@ QFont fontWithFallback(const QStringList& families, int pixelHeight, bool bold, 
     return font;
 }
 
-QFont sansSerifFont(int pixelHeight) { return fontWithFallback(sansSerifFamilies(), pixelHeight); }
+QFont sansSerifFont(int pixelHeight) {
+    static const QStringList families = {
+        QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+        QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    return fontWithFallback(families, pixelHeight);
+}
 
 }  // namespace trellan

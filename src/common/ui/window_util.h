@@ -20,9 +20,6 @@ void fillBackground(QWidget* widget, const QColor& background, const QColor& tex
 // The script windows' warning stripes: the system's window colour on red.
 void paintAsWarning(QWidget* widget);
 
-// The families of the window font: MS Sans Serif, then close sans-serif fallbacks.
-QStringList sansSerifFamilies();
-
 // The first installed family of `families`, else the default one.
 QFont fontWithFallback(const QStringList& families, int pixelHeight, bool bold = false,
                        bool italic = false);

@@ -3,13 +3,13 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFont>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
 #include <algorithm>
+#include <array>
 
 #include "about/ui/form2.h"
 #include "common/app_title.h"
@@ -43,8 +43,6 @@ void setLabelBytes(QLabel* label, const QByteArray& bytes) {
 }
 
 QByteArray labelBytes(const QLabel* label) { return label->property(kBytesProperty).toByteArray(); }
-
-QFont windowFont(int pixelHeight) { return sansSerifFont(pixelHeight); }
 
 QFont arialFont(int pixelHeight, bool bold = false) {
     return fontWithFallback(
@@ -112,7 +110,7 @@ TForm1::TForm1(AppContext& context, WindowSet& windows)
     : QWidget(nullptr), context_(context), windows_(windows) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kAppTitle);
-    setFont(windowFont(11));
+    setFont(sansSerifFont(11));
     setFixedSize(kClientWidth, kClientHeight);
     move(405, 225);
 
@@ -128,7 +126,6 @@ TForm1::TForm1(AppContext& context, WindowSet& windows)
     Panel3->setTextFormat(Qt::PlainText);
     Panel3->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel3->setAlignment(Qt::AlignCenter);
-    Panel3->setFont(windowFont(11));
     Panel3->setGeometry(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
     fillBackground(Panel3, Qt::black, QColor(0, 255, 0));
 
@@ -204,7 +201,7 @@ void TForm1::buildLeftColumn(QWidget* parent) {
     Label6->move(232, 206);
     for (ClickLabel* link : {Label5, Label6}) {
         link->setTextFormat(Qt::PlainText);
-        link->setFont(windowFont(13));
+        link->setFont(sansSerifFont(13));
         link->setCursor(Qt::PointingHandCursor);
         fitFontToWidth(link, kLeftColumnWidth - link->x() - 2);
         link->adjustSize();
@@ -332,7 +329,6 @@ void TForm1::FormCreate() {
     for (QLabel* value : {CDA, Country, FS, Revision, Operator1, Languages, Model}) {
         setLabelBytes(value, {});
     }
-    Button1->setEnabled(false);
     setStatus(QStringLiteral("Please chose phone model..."));
     CamOn->hide();
     CamOff->show();
@@ -349,9 +345,9 @@ void TForm1::ListBox1Click() {
     Button1->setEnabled(false);
     ListBox2->clear();
     fileSystemRows_.clear();
-    setLabelBytes(Model, models_.at(row).toByteArray());
+    const QByteArray model = models_.at(row).toByteArray();
+    setLabelBytes(Model, model);
 
-    const QByteArray model = labelBytes(Model);
     variantLines_ = readVariantCatalogue(context_.startFolder, model);
     fileSystemRows_ = fileSystemLines(variantLines_);
     QStringList rows;
@@ -362,14 +358,9 @@ void TForm1::ListBox1Click() {
     ListBox2->addItems(rows);
     setStatus(QStringLiteral("Please chose file system..."));
 
-    for (int i = 0; i < kPhonePictureCount; ++i) {
-        picture(static_cast<PhonePicture>(i))
-            ->setVisible(i == static_cast<int>(PhonePicture::NoImage));
-    }
     const PhonePicture shown = pictureForModel(model);
-    if (shown != PhonePicture::NoImage) {
-        picture(shown)->show();
-        NoImage->hide();
+    for (int i = 0; i < kPhonePictureCount; ++i) {
+        picture(static_cast<PhonePicture>(i))->setVisible(static_cast<PhonePicture>(i) == shown);
     }
 }
 

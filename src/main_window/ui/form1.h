@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QWidget>
-#include <array>
 #include <vector>
 
 #include "common/lines.h"

@@ -25,8 +25,6 @@ private:
 ListBox::ListBox(int rowHeight, QWidget* parent) : QListWidget(parent) {
     setItemDelegate(new FixedRowDelegate(rowHeight, this));
     setUniformItemSizes(true);
-    setSortingEnabled(false);
-    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     connect(this, &QListWidget::clicked, this, [this](const QModelIndex&) { emit Click(); });
 }
 
