@@ -77,7 +77,8 @@ BandLockLookup findBandLock(const QStringList& catalogue, const QString& name) {
         return lookup;
     }
     lookup.result = BandLockLookup::Result::Found;
-    lookup.data = catalogue[found - 1];
+    lookup.dataLine = found - 1;
+    lookup.data = catalogue[lookup.dataLine];
     return lookup;
 }
 

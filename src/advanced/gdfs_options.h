@@ -39,6 +39,7 @@ struct BandLockLookup {
     enum class Result { Found, UnknownName, NoDataLine };
     Result result = Result::UnknownName;
     QString data;
+    qsizetype dataLine = -1;  // the data's line in the catalogue, when found
 };
 
 // The data of the entry named `name`: the line above the first catalogue line

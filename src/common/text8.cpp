@@ -15,4 +15,6 @@ QByteArray toSystem8(QStringView text) {
     return encoder(text);
 }
 
+bool passesThroughSystem8(QByteArrayView bytes) { return toSystem8(fromSystem8(bytes)) == bytes; }
+
 }  // namespace trellan

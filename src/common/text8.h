@@ -10,4 +10,8 @@ namespace trellan {
 QString fromSystem8(QByteArrayView bytes);
 QByteArray toSystem8(QStringView text);
 
+// True when the bytes decode to text that encodes back to the same bytes; text
+// that fails this cannot travel through the script preview unchanged.
+bool passesThroughSystem8(QByteArrayView bytes);
+
 }  // namespace trellan

@@ -2,6 +2,7 @@
 
 #include "advanced_fixture.h"
 #include "common/short_path.h"
+#include "script/script_file.h"
 
 namespace trellan::testing {
 namespace {
@@ -145,6 +146,9 @@ TEST_F(FileChange, UserChangingTheListForgetsTheFileButTheProgramDoesNot) {
     platform_.openAnswers = {localFile("t/x.mid"), localFile("t/x.mid")};
     localFile("t/x.amr");
     click(form4()->Button1);
+    // Picking the shown entry from the drop-down again changes nothing.
+    emit form4()->ComboBox1->activated(0);
+    EXPECT_TRUE(form4()->Button2->isEnabled());
     form4()->ComboBox1->setCurrentIndex(1);  // the program's change: no handler
     EXPECT_TRUE(form4()->Button2->isEnabled());
     pick(form4()->ComboBox1, 0);
@@ -155,6 +159,44 @@ TEST_F(FileChange, UserChangingTheListForgetsTheFileButTheProgramDoesNot) {
     ASSERT_TRUE(form4()->Button2->isEnabled());
     QTest::keyClicks(form4()->ComboBox1->lineEdit(), "typed");
     EXPECT_FALSE(form4()->Button2->isEnabled());
+}
+
+// A catalogue line whose bytes the preview's text cannot carry is refused; one it can
+// carry reaches the saved script byte for byte.
+TEST_F(FileChange, CatalogueBytesReachTheScriptUnchangedOrNotAtAll) {
+    writeFile(dir_.path(), "cda/sound.cdt", "bad\xA9.mid\r\ngood\xC3\xA9.mid\r\n");
+    writeFile(dir_.path(), "cda/bandlock.cdt",
+              "30\xA9"
+              "31\r\nBad\r\n30\xC3\xA9"
+              "31\r\nGood\r\n#\r\n");
+    create();
+    const QString mid = localFile("t/x.mid");
+    localFile("t/x.amr");
+    platform_.openAnswers = {mid, mid};
+    click(form4()->Button1);
+    click(form4()->Button2);  // entry 0 holds a byte that is no UTF-8
+    form4()->ComboBox2->setCurrentIndex(0);
+    click(form4()->Button4);
+    const QStringList errors = errorTexts();
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[0].contains("sound.cdt")) << errors[0].toStdString();
+    EXPECT_TRUE(errors[1].contains("bandlock.cdt")) << errors[1].toStdString();
+    EXPECT_EQ(preview(), "");
+    EXPECT_FALSE(form4()->Button5->isEnabled());
+
+    pick(form4()->ComboBox1, 1);
+    click(form4()->Button1);
+    click(form4()->Button2);
+    form4()->ComboBox2->setCurrentIndex(1);
+    click(form4()->Button4);
+    const QByteArray bytes = script::scriptFileBytes(preview());
+    EXPECT_TRUE(bytes.contains("/tpa/preset/system/sound/good\xC3\xA9.mid\r\n"))
+        << bytes.toStdString();
+    EXPECT_TRUE(
+        bytes.contains("gdfswrite:000000AA30\xC3\xA9"
+                       "31FFFF"))
+        << bytes.toStdString();
+    EXPECT_EQ(platform_.boxes.size(), 2u);
 }
 
 TEST_F(FileChange, RequiredExtensionComesFromTheFirstEntry) {

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QInputMethodEvent>
@@ -17,6 +18,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <utility>
 
 #include "advanced/key_filter.h"
 #include "common/file_io.h"
@@ -293,7 +295,16 @@ void TForm4::connectHandlers() {
     onSelected(RadioButton4, &TForm4::RadioButton4Click);
     onSelected(RadioButton5, &TForm4::RadioButton5Click);
     // Only the user's changes count: a pick from the list or typing in the box.
-    connectGuarded(platform, ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+    // A pick runs the handler only when it changed the entry or the text: picking
+    // again the entry shown changes nothing and keeps the chosen file.
+    const auto noteChange = [this] { comboBox1Changed_ = true; };
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, noteChange);
+    connect(ComboBox1, &QComboBox::editTextChanged, this, noteChange);
+    connectGuarded(platform, ComboBox1, &QComboBox::activated, this, [this] {
+        if (std::exchange(comboBox1Changed_, false)) {
+            ComboBox1Change();
+        }
+    });
     connectGuarded(platform, ComboBox1->lineEdit(), &QLineEdit::textEdited, this,
                    [this] { ComboBox1Change(); });
     onClick(Button1, &TForm4::Button1Click);
@@ -384,13 +395,25 @@ void TForm4::select(QRadioButton* button, void (TForm4::*handler)()) {
 
 void TForm4::appendStatus(const QString& line) { Memo3->appendPlainText(line); }
 
-QStringList TForm4::readCatalogue(const QString& relative) const {
-    QStringList lines;
-    for (const QByteArray& line :
-         splitLines(readWholeFile(context_.programFolder + relative)).lines) {
-        lines << fromSystem8(line);
+TForm4::CatalogueText TForm4::readCatalogue(const QString& relative) const {
+    CatalogueText catalogue;
+    catalogue.bytes = splitLines(readWholeFile(context_.programFolder + relative)).lines;
+    for (const QByteArray& line : catalogue.bytes) {
+        catalogue.text << fromSystem8(line);
     }
-    return lines;
+    return catalogue;
+}
+
+bool TForm4::lineReachesScript(const CatalogueText& catalogue, qsizetype line,
+                               const QString& relative) {
+    if (passesThroughSystem8(catalogue.bytes.at(static_cast<std::size_t>(line)))) {
+        return true;
+    }
+    context_.platform.errorBox(
+        this, QStringLiteral("\"%1\" in %2 holds characters that cannot be written to a script "
+                             "unchanged! Please correct them in %2.")
+                  .arg(catalogue.text.at(line), QFileInfo(relative).fileName()));
+    return false;
 }
 
 void TForm4::setDialogPattern(const QString& pattern) {

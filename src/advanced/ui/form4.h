@@ -164,7 +164,15 @@ private:
     void select(QRadioButton* button, void (TForm4::*handler)());
     void closeWindow();
     void appendStatus(const QString& line);
-    QStringList readCatalogue(const QString& relative) const;
+    // A catalogue as read: each line's bytes, and its text for display.
+    struct CatalogueText {
+        std::vector<QByteArray> bytes;
+        QStringList text;
+    };
+    CatalogueText readCatalogue(const QString& relative) const;
+    // Refuses, with an "Error" box naming the catalogue, a line whose bytes would not
+    // come out of the preview unchanged; true when it passes.
+    bool lineReachesScript(const CatalogueText& catalogue, qsizetype line, const QString& relative);
     void setDialogPattern(const QString& pattern);
     // Runs OpenDialog1: the chosen file when it exists and ends in `extension` exactly.
     // A cancel or a missing file ends silently, a wrong extension with the format error.
@@ -192,7 +200,10 @@ private:
     QString chosenFile_;
     QString amrCompanion_;  // Edit1
 
-    QStringList bandLockCatalogue_;  // Memo2
+    CatalogueText nameList_;  // the items of ComboBox1
+    // ComboBox1 changed since it was loaded or last picked from.
+    bool comboBox1Changed_ = false;
+    CatalogueText bandLockCatalogue_;  // Memo2
 
     QString languagePath_;
     QString t9Companion_;  // Edit8

@@ -16,13 +16,16 @@ using advanced::FileChangeMode;
 void TForm4::loadNameList(FileChangeMode mode) {
     ComboBox1->clear();
     ComboBox1->clearEditText();
-    const QStringList names = readCatalogue(advanced::nameListFile(mode));
-    ComboBox1->addItems(names);
-    if (!names.isEmpty()) {
+    // A list that cannot be read is left empty, like the box.
+    nameList_ = {};
+    nameList_ = readCatalogue(advanced::nameListFile(mode));
+    ComboBox1->addItems(nameList_.text);
+    if (!nameList_.text.isEmpty()) {
         ComboBox1->setCurrentIndex(0);
     }
     // The first entry decides the extension of every entry.
-    requireExtension(script::extensionOf(names.value(0)));
+    requireExtension(script::extensionOf(nameList_.text.value(0)));
+    comboBox1Changed_ = false;
 }
 
 void TForm4::requireExtension(const QString& extension) {
@@ -106,6 +109,9 @@ void TForm4::Button2Click() {
     if (usesList && name.isEmpty()) {
         context_.platform.errorBox(
             this, QStringLiteral("No internal filename selected! Please chose one from the list."));
+        return;
+    }
+    if (usesList && !lineReachesScript(nameList_, index, advanced::nameListFile(fileChangeMode_))) {
         return;
     }
     Memo1->appendLines(

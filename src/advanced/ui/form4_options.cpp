@@ -15,15 +15,18 @@
 
 namespace trellan {
 
+namespace {
+const QString kBandLockCatalogue = QStringLiteral("cda/bandlock.cdt");
+}
+
 QString TForm4::StrToHex(const QString& text) { return strToHex(text); }
 
 void TForm4::loadBandLocks() {
     // A catalogue that cannot be read leaves the list as it was.
-    const QStringList catalogue = readCatalogue(QStringLiteral("cda/bandlock.cdt"));
-    bandLockCatalogue_ = catalogue;
+    bandLockCatalogue_ = readCatalogue(kBandLockCatalogue);
     ComboBox2->clear();
     ComboBox2->clearEditText();
-    ComboBox2->addItems(advanced::bandLockNames(catalogue));
+    ComboBox2->addItems(advanced::bandLockNames(bandLockCatalogue_.text));
     if (ComboBox2->count() > 0) {
         ComboBox2->setCurrentIndex(0);
     }
@@ -31,7 +34,7 @@ void TForm4::loadBandLocks() {
 
 void TForm4::Button4Click() {
     const QString name = ComboBox2->currentText();
-    const advanced::BandLockLookup lookup = advanced::findBandLock(bandLockCatalogue_, name);
+    const advanced::BandLockLookup lookup = advanced::findBandLock(bandLockCatalogue_.text, name);
     switch (lookup.result) {
         case advanced::BandLockLookup::Result::UnknownName:
             context_.platform.errorBox(this,
@@ -47,6 +50,9 @@ void TForm4::Button4Click() {
             return;
         case advanced::BandLockLookup::Result::Found:
             break;
+    }
+    if (!lineReachesScript(bandLockCatalogue_, lookup.dataLine, kBandLockCatalogue)) {
+        return;
     }
     Memo1->appendLine(advanced::bandLockLine(lookup.data));
     appendStatus(QStringLiteral("Added bandlock change command successfully!"));
