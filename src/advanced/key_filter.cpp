@@ -89,7 +89,13 @@ bool allDecimalDigits(const QString& text) {
 }
 
 bool pasteAllowed(const std::optional<QString>& clipboard) {
-    return !clipboard || allDecimalDigits(*clipboard);
+    if (!clipboard) {
+        return true;
+    }
+    // The value must fit a signed 32-bit integer; a longer text fails to convert.
+    bool converts = false;
+    const qlonglong value = clipboard->toLongLong(&converts);
+    return allDecimalDigits(*clipboard) && converts && value <= INT32_MAX;
 }
 
 KeyVerdict digitFieldVirtualKey(std::uint16_t virtualKey, bool ctrl,

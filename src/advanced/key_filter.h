@@ -30,7 +30,7 @@ bool makesCharacter(const KeyStroke& stroke);
 bool allDecimalDigits(const QString& text);
 
 // A paste of the clipboard: allowed when the clipboard holds no text (nothing
-// is pasted) or holds decimal digits only.
+// is pasted) or holds decimal digits only, of a value that fits a signed 32-bit integer.
 bool pasteAllowed(const std::optional<QString>& clipboard);
 
 // The rule on a virtual key: with Ctrl only copy (67) passes and paste (86) when

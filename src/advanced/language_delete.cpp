@@ -41,7 +41,9 @@ DeleteNameProblem deleteNameProblem(DeleteKind kind, const QString& name) {
     if (name == deleteKindInfo(kind).hint) {
         return DeleteNameProblem::StillHint;
     }
-    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))) {
+    // "." and ".." name the folder itself or its parent, not a file in it.
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+        name == QLatin1String(".") || name == QLatin1String("..")) {
         return DeleteNameProblem::LeavesFolder;
     }
     return DeleteNameProblem::None;

@@ -105,6 +105,9 @@ TEST(DeleteName, RefusesNamesThatMakeNoFileInTheKindsFolder) {
         {DeleteKind::Clipart, "../sound/a.mid", P::LeavesFolder},
         {DeleteKind::Funlayer, "sub\\f.png", P::LeavesFolder},
         {DeleteKind::Frame, "bg.png/", P::LeavesFolder},
+        {DeleteKind::Sound, ".", P::LeavesFolder},
+        {DeleteKind::Language, "..", P::LeavesFolder},
+        {DeleteKind::Sound, "...", P::None},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(deleteNameProblem(c.kind, c.name), c.problem) << c.name.toStdString();

@@ -80,6 +80,10 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"ctrl_v_dollar_hex", Qt::Key_V, kCtrl, true, QString("$1F"), Reject},
         KeyCase{"ctrl_v_0x_hex", Qt::Key_V, kCtrl, true, QString("0x1F"), Reject},
         KeyCase{"ctrl_v_line_break", Qt::Key_V, kCtrl, true, QString("12\r\n"), Reject},
+        KeyCase{"ctrl_v_int32_max", Qt::Key_V, kCtrl, true, QString("0002147483647"), Pass},
+        KeyCase{"ctrl_v_past_int32", Qt::Key_V, kCtrl, true, QString("2147483648"), Reject},
+        KeyCase{"ctrl_v_past_int64", Qt::Key_V, kCtrl, true, QString("99999999999999999999"),
+                Reject},
         KeyCase{"ctrl_v_arabic_digits", Qt::Key_V, kCtrl, true, QString::fromUtf8("\u0661\u0662"),
                 Reject},
         // Windows: the virtual key decides, whatever the layout made of it.
