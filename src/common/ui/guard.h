@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <exception>
+#include <new>
 #include <utility>
 
 #include "common/failure.h"
@@ -17,6 +18,8 @@ void runGuarded(Platform& platform, Handler&& handler) noexcept {
         std::forward<Handler>(handler)();
     } catch (const Failure& failure) {
         platform.showError(failure.text());
+    } catch (const std::bad_alloc&) {
+        platform.showError(QStringLiteral("Not enough memory: the action was stopped"));
     } catch (const std::exception& error) {
         platform.showError(QString::fromLocal8Bit(error.what()));
     } catch (...) {
