@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,9 +15,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <memory>
 
 #include "advanced/ui/form4.h"
 #include "common/app_title.h"
+#include "common/file_io.h"
 #include "common/text8.h"
 #include "common/ui/jpeg_picture.h"
 #include "common/ui/labeled_edit.h"
@@ -501,11 +504,21 @@ struct SaveFailureCase {
     QString reason;                                      // empty: the system's own
 };
 
-class SaveFailure : public ScriptGenerator,
-                    public ::testing::WithParamInterface<SaveFailureCase> {};
+// A step of the replacement that fails while a case holds it.
+std::unique_ptr<ScopedWriteFault> writeFault;
 
-TEST_P(SaveFailure, ShowsTheErrorAndKeepsThePreview) {
+class SaveFailure : public ScriptGenerator, public ::testing::WithParamInterface<SaveFailureCase> {
+protected:
+    void TearDown() override {
+        writeFault.reset();
+        ScriptGenerator::TearDown();
+    }
+};
+
+TEST_P(SaveFailure, ShowsTheErrorAndKeepsThePreviewAndTheOldFile) {
     const QString target = GetParam().prepare(dir_.path());
+    const bool existed = QFileInfo(target).isFile();
+    const QByteArray old = existed ? readFile(target) : QByteArray();
     form->Memo1->setWholeText("typed");
     form->Button11->setEnabled(true);
     platform_.saveAnswers.push_back(target);
@@ -523,6 +536,9 @@ TEST_P(SaveFailure, ShowsTheErrorAndKeepsThePreview) {
     }
     EXPECT_EQ(form->Memo1->wholeText(), "typed");
     EXPECT_TRUE(form->Button11->isEnabled());
+    if (existed) {
+        EXPECT_EQ(readFile(target), old);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -543,7 +559,22 @@ INSTANTIATE_TEST_SUITE_P(
                                       "Permission denied."},
                       SaveFailureCase{
                           "missing_folder",
-                          [](const QString& dir) { return dir + "/no/such/folder/x.txt"; }, ""}),
+                          [](const QString& dir) { return dir + "/no/such/folder/x.txt"; }, ""},
+                      SaveFailureCase{"disk_full",
+                                      [](const QString& dir) {
+                                          writeFile(dir, "full.txt", "old");
+                                          writeFault = std::make_unique<ScopedWriteFault>(
+                                              WriteStep::Write, "No space left on device");
+                                          return dir + "/full.txt";
+                                      },
+                                      "No space left on device."},
+                      SaveFailureCase{"sync_fails",
+                                      [](const QString& dir) {
+                                          writeFault = std::make_unique<ScopedWriteFault>(
+                                              WriteStep::Sync, "Input/output error");
+                                          return dir + "/new.txt";
+                                      },
+                                      "Input/output error."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ScriptGenerator, AddMoreHandsTheWholeTextToTheAdvancedWindow) {

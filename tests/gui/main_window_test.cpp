@@ -10,9 +10,11 @@
 #include <QTest>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "about/ui/form2.h"
 #include "common/app_title.h"
+#include "common/file_io.h"
 #include "common/ui/jpeg_picture.h"
 #include "main_window/ui/form1.h"
 #include "main_window/ui/list_box.h"
@@ -470,7 +472,16 @@ struct RefusalCase {
     bool fileStays;
 };
 
-class RefusedUpdate : public MainWindowTest, public ::testing::WithParamInterface<RefusalCase> {};
+// A step of the replacement that fails while a case holds it.
+std::unique_ptr<ScopedWriteFault> writeFault;
+
+class RefusedUpdate : public MainWindowTest, public ::testing::WithParamInterface<RefusalCase> {
+protected:
+    void TearDown() override {
+        writeFault.reset();
+        MainWindowTest::TearDown();
+    }
+};
 
 TEST_P(RefusedUpdate, ShowsTheBoxAndLeavesTheFile) {
     writeSampleData();
@@ -521,7 +532,19 @@ INSTANTIATE_TEST_SUITE_P(
                 ASSERT_TRUE(QDir(QFileInfo(file).absolutePath()).removeRecursively());
             },
             [](const QString& file) { ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath())); },
-            "No such file or directory", false}),
+            "No such file or directory", false},
+        RefusalCase{"disk_full",
+                    [](const QString&) {
+                        writeFault = std::make_unique<ScopedWriteFault>(WriteStep::Write,
+                                                                        "No space left on device");
+                    },
+                    [](const QString&) { writeFault.reset(); }, "No space left on device", true},
+        RefusalCase{"rename_fails",
+                    [](const QString&) {
+                        writeFault = std::make_unique<ScopedWriteFault>(WriteStep::Rename,
+                                                                        "Device or resource busy");
+                    },
+                    [](const QString&) { writeFault.reset(); }, "Device or resource busy", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, ShortTemplateSaysWhatWasNotWritten) {
