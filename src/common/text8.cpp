@@ -6,12 +6,16 @@
 namespace trellan {
 
 QString fromSystem8(QByteArrayView bytes) {
-    QStringDecoder decoder(QStringConverter::System);
+    // Stateless: a cut-off sequence at the end is decoded, not held back and lost.
+    // A leading byte order mark is kept as a character, so its bytes survive.
+    QStringDecoder decoder(QStringConverter::System, QStringConverter::Flag::Stateless |
+                                                         QStringConverter::Flag::ConvertInitialBom);
     return decoder(bytes);
 }
 
 QByteArray toSystem8(QStringView text) {
-    QStringEncoder encoder(QStringConverter::System);
+    // Stateless: a lone high surrogate at the end is encoded, not silently dropped.
+    QStringEncoder encoder(QStringConverter::System, QStringConverter::Flag::Stateless);
     return encoder(text);
 }
 

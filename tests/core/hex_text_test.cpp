@@ -22,6 +22,29 @@ TEST(StrToHex, EncodesTheSystemBytesOfNonAsciiText) {
     EXPECT_EQ(strToHex(text), QString::fromLatin1(toSystem8(text).toHex().toUpper()));
 }
 
+// Catalogue bytes go to a script only when decoding and encoding gives them back.
+TEST(System8, WhatPassesThroughUnchanged) {
+    const std::pair<QByteArray, bool> cases[] = {
+        {"30A931", true},
+        {"30\xC3\xA9"
+         "31",
+         true},
+        {"\xEF\xBB\xBF"
+         "name",
+         true},  // a leading byte order mark is kept
+        {"30\xA9"
+         "31",
+         false},
+        {"ab\xE2\x82", false},  // cut off at the end
+        {"", true},
+    };
+    for (const auto& [bytes, passes] : cases) {
+        EXPECT_EQ(passesThroughSystem8(bytes), passes) << bytes.toHex().toStdString();
+    }
+    // A lone high surrogate at the end is encoded, not dropped.
+    EXPECT_NE(strToHex(QStringLiteral("a") + QChar(0xD800)), "61");
+}
+
 TEST(HexText, CoversEveryByteHighHalfFirst) {
     QByteArray all;
     for (int byte = 0; byte < 256; ++byte) {
