@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -190,6 +191,9 @@ protected:
     }
     void chooseModel();
     void chooseEntry();
+    void keyInList();
+    void modelChosen(int row);
+    void entryChosen(int row);
     void clearAllFields();
     void update();
     void save();
@@ -237,9 +241,35 @@ void Soak::prepare() {
     bandLocks_ = f4()->ComboBox2->count();
 }
 
+// The row a list shows selected, or -1.
+int selectedRow(const QListWidget* list) {
+    const QListWidgetItem* item = list->currentItem();
+    return item != nullptr && item->isSelected() ? list->currentRow() : -1;
+}
+
+// A key on one of the main window's lists: choosing is leaving another row selected.
+void Soak::keyInList() {
+    ListBox* list = chance(50) ? f1()->ListBox1 : f1()->ListBox2;
+    const int before = selectedRow(list);
+    list->setFocus();
+    QTest::keyClick(list, any(std::array{Qt::Key_Down, Qt::Key_Up, Qt::Key_End, Qt::Key_Home,
+                                         Qt::Key_PageDown, Qt::Key_Space}));
+    const int after = selectedRow(list);
+    if (after < 0 || after == before) return;
+    if (list == f1()->ListBox1) {
+        modelChosen(after);
+    } else {
+        entryChosen(after);
+    }
+}
+
 void Soak::chooseModel() {
     const int row = below(f1()->ListBox1->count());
     chooseRow(f1()->ListBox1, row);
+    modelChosen(row);
+}
+
+void Soak::modelChosen(int row) {
     main_.model = models_.at(row).toByteArray();
     main_.entry.reset();
     main_.rows.clear();
@@ -254,6 +284,10 @@ void Soak::chooseEntry() {
     if (f1()->ListBox2->count() == 0) return;
     const int row = below(f1()->ListBox2->count());
     chooseRow(f1()->ListBox2, row);
+    entryChosen(row);
+}
+
+void Soak::entryChosen(int row) {
     const size_t line = static_cast<size_t>(row);
     main_.entry = findFileSystemEntry(main_.variants, main_.variants.at(main_.rows.at(line)));
     main_.status = main_.templateRead
@@ -320,6 +354,7 @@ const std::vector<Action>& Soak::actions() {
         // The main window.
         {"choose model", 1, 3, [](Soak& s) { s.chooseModel(); }},
         {"choose entry", 1, 4, [](Soak& s) { s.chooseEntry(); }},
+        {"key in list", 1, 2, [](Soak& s) { s.keyInList(); }},
         {"camera on", 1, 1, [](Soak& s) { clickRadio(s.f1()->CameraOn); }},
         {"camera off", 1, 1, [](Soak& s) { clickRadio(s.f1()->CameraOff); }},
         {"update customize.xml", 1, 3, [](Soak& s) { s.update(); }},
