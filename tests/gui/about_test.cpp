@@ -18,6 +18,7 @@ protected:
     void start() {
         writeFile(dir_.path(), "cda/models.cdt", "K750\r\n");
         writeFile(dir_.path(), "tpa/preset/custom/customize.xml", "<x/>\r\n");
+        writeAdvancedCatalogues();
         create();
         form1()->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form1()));

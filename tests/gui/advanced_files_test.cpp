@@ -29,7 +29,7 @@ TEST_F(FileChange, ChangeSoundsWritesSixLinesWithTheAmrCompanion) {
                                            "deletefile:/tpa/preset/system/sound/ring2.amr", amr,
                                            "/tpa/preset/system/sound/ring2.amr"}));
     EXPECT_EQ(statusLines(), QStringList{"Added my tone.mid successfully!"});
-    EXPECT_TRUE(platform_.boxes.empty());
+    EXPECT_TRUE(platform_.boxes().empty());
     // Back in Change Sounds with nothing chosen.
     EXPECT_TRUE(form4()->RadioButton1->isChecked());
     EXPECT_EQ(form4()->ComboBox1->currentIndex(), 0);
@@ -53,7 +53,7 @@ TEST_P(FileChangeModes, AddWritesTheModesLines) {
     create();
     openFromGenerator();
     click(child<QRadioButton>(form4(), c.radio));
-    ASSERT_TRUE(platform_.boxes.empty());
+    ASSERT_TRUE(platform_.boxes().empty());
     const QString local = localFile(QStringLiteral("pics/new pic.png"));
     platform_.openAnswers.push_back(local);
     click(form4()->Button1);
@@ -235,7 +235,7 @@ TEST_F(FileChange, AddWithoutAnEntryIsRefused) {
     for (const char* radio : {"RadioButton3", "RadioButton4"}) {
         click(child<QRadioButton>(form4(), radio));
         platform_.openAnswers = {localFile("p/noext")};
-        platform_.boxes.clear();
+        platform_.clearBoxes();
         click(form4()->Button1);
         ASSERT_TRUE(form4()->Button2->isEnabled()) << radio;
         click(form4()->Button2);
@@ -278,6 +278,8 @@ TEST_F(FileChange, DeleteKindsDoNotChangeTheLinesAndLanguagesShareTheDialog) {
     platform_.openAnswers = {localFile("l/x.lng"), localFile("p/pic.png")};
     click(form4()->Button9);  // the Languages Open leaves its filter set
     click(form4()->Button1);
+    EXPECT_EQ(errorTexts(), QStringList{"Could not open .t9 file! Note: .lng and .t9 file must "
+                                        "have same filename!"});
     EXPECT_EQ(platform_.openRequests.back().filter, "*.lng");
     ASSERT_TRUE(form4()->Button2->isEnabled());  // the test still wants ".png"
     click(form4()->RadioButton8);

@@ -68,7 +68,7 @@ protected:
     }
     QStringList errorTexts() {
         QStringList texts;
-        for (const auto& box : platform_.boxes) {
+        for (const auto& box : platform_.boxes()) {
             EXPECT_EQ(box.title, QStringLiteral("Error"));
             EXPECT_EQ(box.icon, MessageIcon::None);
             texts << box.text;

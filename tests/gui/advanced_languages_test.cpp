@@ -37,7 +37,7 @@ TEST_F(Languages, LanguageFileWithItsT9CompanionGivesSixLines) {
               (QStringList{"Added czech.lng successfully!", "Added czech.t9 successfully!"}));
     EXPECT_TRUE(form4()->Button5->isEnabled());
     EXPECT_TRUE(form4()->Button10->isEnabled());
-    EXPECT_TRUE(platform_.boxes.empty());
+    EXPECT_TRUE(platform_.boxes().empty());
 }
 
 TEST_F(Languages, UntickedT9GivesTheLanguageLinesOnly) {
@@ -133,7 +133,7 @@ TEST_F(Languages, AddForAModeWhoseFileWasNeverChosenIsRefused) {
         click(child<QPushButton>(form4(), c.openButton));
         click(child<QRadioButton>(form4(), c.addMode));
         ASSERT_TRUE(form4()->Button10->isEnabled());
-        platform_.boxes.clear();
+        platform_.clearBoxes();
         click(form4()->Button10);
         EXPECT_EQ(errorTexts(), QStringList{c.message});
         EXPECT_EQ(preview(), "");

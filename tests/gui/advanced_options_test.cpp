@@ -38,7 +38,7 @@ TEST_F(BandLock, CataloguesOfOtherShapes) {
         writeFile(dir_.path(), "cda/bandlock.cdt", c.catalogue);
         create();
         EXPECT_EQ(items(form4()->ComboBox2), c.names) << c.name;
-        EXPECT_TRUE(platform_.boxes.empty()) << c.name;
+        EXPECT_TRUE(platform_.boxes().empty()) << c.name;
         windows_.reset();
     }
 }
@@ -62,7 +62,7 @@ TEST_F(BandLock, RefusesTextThatNamesNoEntry) {
 
     click(form4()->Button8);  // nothing ticked: only enables the hand-back
     click(form4()->Button4);
-    EXPECT_EQ(platform_.boxes.size(), 3u);
+    EXPECT_EQ(platform_.boxes().size(), 3u);
     EXPECT_EQ(preview(), "");
     EXPECT_TRUE(form4()->Button5->isEnabled());
 }

@@ -61,7 +61,7 @@ TEST_F(AdvancedWindow, CreationLoadsBothListsBesideTheProgram) {
     // A later dialog moves the working folder; the lists still come from the program folder.
     QDir::setCurrent(QDir::tempPath());
     TForm4* form = form4();
-    EXPECT_TRUE(platform_.boxes.empty());
+    EXPECT_TRUE(platform_.boxes().empty());
     EXPECT_EQ(items(form->ComboBox1), (QStringList{"ring1.mid", "ring2.mid"}));
     EXPECT_EQ(form->ComboBox1->currentIndex(), 0);
     EXPECT_EQ(items(form->ComboBox2), (QStringList{"A", "B"}));
@@ -69,7 +69,7 @@ TEST_F(AdvancedWindow, CreationLoadsBothListsBesideTheProgram) {
     EXPECT_FALSE(form->CheckBox7->isEnabled());
     EXPECT_FALSE(form->Button2->isEnabled());
     click(form->Button7);  // Cancel reloads from the program folder too
-    EXPECT_TRUE(platform_.boxes.empty());
+    EXPECT_TRUE(platform_.boxes().empty());
     EXPECT_EQ(items(form->ComboBox2), (QStringList{"A", "B"}));
 }
 
@@ -191,12 +191,12 @@ TEST_P(UnreadableCatalogue, StopsTheHandlerAtThatLoadAndTheWindowStillOpens) {
         click(form4()->Button7);
     }
 
-    ASSERT_EQ(platform_.boxes.size(), 1u);
-    EXPECT_EQ(platform_.boxes[0].title, kAppTitle);
-    EXPECT_EQ(platform_.boxes[0].icon, MessageIcon::Error);
-    EXPECT_TRUE(platform_.boxes[0].text.startsWith("Cannot open file \"" +
-                                                   QDir::toNativeSeparators(path(c.file)) + "\". "))
-        << platform_.boxes[0].text.toStdString();
+    ASSERT_EQ(platform_.boxes().size(), 1u);
+    EXPECT_EQ(platform_.boxes()[0].title, kAppTitle);
+    EXPECT_EQ(platform_.boxes()[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(platform_.boxes()[0].text.startsWith(
+        "Cannot open file \"" + QDir::toNativeSeparators(path(c.file)) + "\". "))
+        << platform_.boxes()[0].text.toStdString();
     EXPECT_TRUE(form4()->isVisible());
     EXPECT_FALSE(form3()->isEnabled());
     if (!c.duringCancel) {

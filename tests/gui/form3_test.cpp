@@ -58,7 +58,7 @@ protected:
         // As the main window's "Script generator" does it.
         showWindow(form);
         form->FormCreate();
-        platform_.boxes.clear();
+        platform_.clearBoxes();
     }
 
     // A file in the temporary folder; its path as the system writes it.
@@ -129,7 +129,7 @@ TEST_F(ScriptGenerator, WorkedExampleByteForByte) {
                                 "deletefile:/tpa/preset/system/sound/camerashutter.mid\r\n"
                                 "deletefile:/tpa/preset/system/sound/camerashutter.amr\r\n";
     EXPECT_EQ(save(path("trellan.txt")), expected);
-    EXPECT_TRUE(platform_.boxes.empty());
+    EXPECT_TRUE(platform_.boxes().empty());
 }
 
 struct RowCase {
@@ -156,7 +156,7 @@ TEST_P(RowChoice, TicksWhatWasAcceptedAndWritesOnlyThat) {
     EXPECT_EQ(form->Memo1->wholeText().isEmpty(), c.midiAccepted || c.amrAccepted);
 
     EXPECT_EQ(platform_.boxTexts(), c.boxes);
-    for (const auto& box : platform_.boxes) {
+    for (const auto& box : platform_.boxes()) {
         EXPECT_EQ(box.title, "Error");
         EXPECT_EQ(box.icon, MessageIcon::None);
     }
@@ -220,10 +220,10 @@ TEST_F(ScriptGenerator, CancelledChoiceClearsTheRowButKeepsItsText) {
     const QString shown = form->Sms2->text();
     click(form->RadioButton1);
     EXPECT_NE(generate(), "");
-    platform_.boxes.clear();
+    platform_.clearBoxes();
 
     choose(form->Button2, std::nullopt);
-    EXPECT_TRUE(platform_.boxes.empty());
+    EXPECT_TRUE(platform_.boxes().empty());
     EXPECT_EQ(form->Sms2->text(), shown);
     EXPECT_EQ(form->Sms2->textColor(), QColor(Qt::black));
     EXPECT_FALSE(form->Write2->isChecked() || form->Write2->isEnabled());
@@ -249,6 +249,7 @@ TEST_F(ScriptGenerator, RowsFilledInAnyOrderAreWrittenInRowOrder) {
     EXPECT_EQ(generate(),
               crlf(replaced("messagealert2.mid", two) + replaced("messagealert4.mid", four) +
                    replaced("messagealert4.amr", fourAmr) + replaced("messagealert6.mid", six)));
+    EXPECT_EQ(platform_.boxTexts(), (std::vector<QString>{kNoAmr, kNoAmr}));
 }
 
 TEST_F(ScriptGenerator, UntickingABoxAfterGeneratingEmptiesThePreview) {
@@ -278,6 +279,7 @@ TEST_F(ScriptGenerator, ResetAfterChoices) {
     choose(form->Button5, mid);
     choose(form->Button7, mid);
     choose(form->Button4, native("s/missing.mid"));
+    EXPECT_EQ(platform_.boxTexts(), std::vector<QString>{kNoAmr});
     generate();
     click(form->Button8);
 
@@ -352,7 +354,7 @@ TEST_F(ScriptGenerator, CameraChoiceSelectsReplaceAndWritesSixLines) {
     const QString mid = file("cam/click.mid");
     const QString amr = file("cam/click.amr");
     choose(form->Button7, mid);
-    EXPECT_TRUE(platform_.boxes.empty());
+    EXPECT_TRUE(platform_.boxes().empty());
     EXPECT_TRUE(form->RadioButton2->isEnabled());
     EXPECT_TRUE(form->RadioButton2->isChecked());
     EXPECT_TRUE(form->Image4->isVisible());
@@ -453,6 +455,7 @@ TEST_F(ScriptGenerator, OpenDialogRemembersItsNameAndStartsWhereTheLastOneEnded)
     EXPECT_EQ(QDir(requests[2].startFolder), QDir(path("one")));  // a cancel moves nothing
     EXPECT_EQ(requests[2].fileName, first);
     EXPECT_EQ(QDir(QDir::currentPath()), QDir(path("two")));
+    EXPECT_EQ(platform_.boxTexts(), (std::vector<QString>{kNoAmr, kNoAmr}));
 }
 
 TEST_F(ScriptGenerator, SaveDialogProposesTheLastNameAndDoesNotAsk) {
@@ -467,7 +470,7 @@ TEST_F(ScriptGenerator, SaveDialogProposesTheLastNameAndDoesNotAsk) {
     EXPECT_EQ(platform_.saveRequests[0].filter, "Text File / SETool script (*.txt)|*.txt");
     EXPECT_EQ(platform_.saveRequests[0].defaultSuffix, "txt");
     EXPECT_EQ(QDir::fromNativeSeparators(platform_.saveRequests[1].fileName), target);
-    EXPECT_TRUE(platform_.boxes.empty());
+    EXPECT_TRUE(platform_.boxes().empty());
     EXPECT_EQ(form->Memo1->wholeText(), "x\r\n");
 }
 
@@ -475,6 +478,7 @@ TEST_F(ScriptGenerator, SaveReplacesAnExistingFileWhole) {
     writeFile(dir_.path(), "old.txt", QByteArray(10000, 'o'));
     file("s/a.mid");
     choose(form->Button1, native("s/a.mid"));
+    EXPECT_EQ(platform_.boxTexts(), std::vector<QString>{kNoAmr});
     generate();
     const QByteArray bytes = save(path("old.txt"));
     EXPECT_EQ(bytes, toSystem8(crlf(replaced("messagealert1.mid", native("s/a.mid")))));
@@ -523,8 +527,8 @@ TEST_P(SaveFailure, ShowsTheErrorAndKeepsThePreviewAndTheOldFile) {
     form->Button11->setEnabled(true);
     platform_.saveAnswers.push_back(target);
     click(form->Button11);
-    ASSERT_EQ(platform_.boxes.size(), 1u);
-    const auto& box = platform_.boxes.front();
+    ASSERT_EQ(platform_.boxes().size(), 1u);
+    const auto& box = platform_.boxes().front();
     EXPECT_EQ(box.title, kAppTitle);
     EXPECT_EQ(box.icon, MessageIcon::Error);
     const QString prefix = "Cannot create file \"" + QDir::toNativeSeparators(target) + "\". ";
@@ -597,6 +601,7 @@ TEST_F(ScriptGenerator, AddMoreHandsTheWholeTextToTheAdvancedWindow) {
 TEST_F(ScriptGenerator, ScriptGeneratorButtonWhileOpenResetsIt) {
     const QString mid = file("s/a.mid");
     choose(form->Button1, mid);
+    EXPECT_EQ(platform_.boxTexts(), std::vector<QString>{kNoAmr});
     generate();
     showWindow(form);
     form->FormCreate();

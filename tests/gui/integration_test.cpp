@@ -94,7 +94,7 @@ protected:
         create();
         form1()->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form1()));
-        ASSERT_TRUE(platform_.boxes.empty()) << platform_.boxes.front().text.toStdString();
+        ASSERT_TRUE(platform_.boxes().empty()) << platform_.boxes().front().text.toStdString();
     }
 
     TForm1* form1() const { return windows_->set().form1; }
@@ -162,7 +162,7 @@ TEST_F(Integration, TypicalRunWritesCustomizeXmlAndTheScriptByteForByte) {
     platform_.saveAnswers.push_back(native("scripts/trellan.txt"));
     click(form3()->Button11);
 
-    EXPECT_TRUE(platform_.boxes.empty()) << platform_.boxes.front().text.toStdString();
+    EXPECT_TRUE(platform_.boxes().empty()) << platform_.boxes().front().text.toStdString();
     EXPECT_EQ(readFile(path(kCustomize)),
               "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n"
               "<customization version=\"2.1\">\r\n"
@@ -267,7 +267,7 @@ TEST_P(AdvancedClosing, ScriptGeneratorPressedMeanwhileIsResetButWaitsForTheAdva
     EXPECT_TRUE(form3()->isEnabled());
     EXPECT_EQ(generatorText(), GetParam().handsBack ? advancedText : QString());
     EXPECT_EQ(form3()->Button11->isEnabled(), GetParam().handsBack);
-    EXPECT_TRUE(platform_.boxes.empty());
+    EXPECT_TRUE(platform_.boxes().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(

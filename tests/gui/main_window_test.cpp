@@ -85,6 +85,7 @@ protected:
     }
 
     void start() {
+        writeAdvancedCatalogues();
         create();
         form()->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form()));
@@ -103,8 +104,8 @@ protected:
         return QDir::toNativeSeparators(path(QLatin1String(relative)));
     }
 
-    // Boxes about the main window's files; other windows may complain about their own.
-    int boxesMentioning(const char* file) const {
+    // Boxes about the main window's files.
+    int boxesMentioning(const char* file) {
         int count = 0;
         for (const QString& text : platform_.boxTexts()) {
             count += text.contains(QLatin1String(file)) ? 1 : 0;
@@ -394,11 +395,11 @@ TEST_F(MainWindowTest, ClearAllFieldsKeepsPictureCdaRevAndRadioButtons) {
 TEST_F(MainWindowTest, MissingModelCatalogueShowsTheErrorBox) {
     // customize.xml is missing too, but the handler ends at the model catalogue.
     start();
-    ASSERT_FALSE(platform_.boxes.empty());
+    ASSERT_FALSE(platform_.boxes().empty());
     EXPECT_EQ(boxesMentioning("customize.xml"), 0);
     // Start-up went on with the next windows.
     EXPECT_EQ(windows_->set().form2->Memo1->toPlainText().count(QLatin1Char('\n')), 9);
-    const ScriptedPlatform::Box& box = platform_.boxes.front();
+    const ScriptedPlatform::Box& box = platform_.boxes().front();
     EXPECT_EQ(box.title, kAppTitle);
     EXPECT_EQ(box.icon, MessageIcon::Error);
     EXPECT_EQ(box.text, QStringLiteral("Cannot open file \"%1\". No such file or directory.")
@@ -412,10 +413,10 @@ TEST_F(MainWindowTest, MissingVariantCatalogueLeavesOnlyTheModel) {
     writeSampleData();
     start();
     chooseGenericK750();
-    const size_t before = platform_.boxes.size();
+    const size_t before = platform_.boxes().size();
     chooseRow(form()->ListBox1, 3);
-    ASSERT_EQ(platform_.boxes.size(), before + 1);
-    EXPECT_EQ(platform_.boxes.back().text,
+    ASSERT_EQ(platform_.boxes().size(), before + 1);
+    EXPECT_EQ(platform_.boxes().back().text,
               QStringLiteral("Cannot open file \"%1\". No such file or directory.")
                   .arg(nativePath("cda/NoCatalogue.cdt")));
     EXPECT_EQ(form()->Model->text(), "NoCatalogue");
@@ -432,8 +433,8 @@ TEST_F(MainWindowTest, UnreadableTemplateNeverEnablesUpdate) {
     writeSampleData();
     QFile::remove(path(kCustomize));
     start();
-    ASSERT_FALSE(platform_.boxes.empty());
-    EXPECT_EQ(platform_.boxes.front().text,
+    ASSERT_FALSE(platform_.boxes().empty());
+    EXPECT_EQ(platform_.boxes().front().text,
               QStringLiteral("Cannot open file \"%1\". No such file or directory.")
                   .arg(nativePath(kCustomize)));
     chooseGenericK750();
@@ -454,9 +455,9 @@ TEST_F(MainWindowTest, FailedClearNeverWritesAnEmptyTemplate) {
     chooseGenericK750();
     ASSERT_TRUE(form()->Button1->isEnabled());
     QFile::remove(path("cda/models.cdt"));
-    const size_t before = platform_.boxes.size();
+    const size_t before = platform_.boxes().size();
     click(form()->Button2);
-    EXPECT_EQ(platform_.boxes.size(), before + 1);
+    EXPECT_EQ(platform_.boxes().size(), before + 1);
     EXPECT_FALSE(form()->Button1->isEnabled());
     form()->Button1Click();
     EXPECT_EQ(customizeBytes(), customizeTemplate());
@@ -489,10 +490,10 @@ TEST_P(RefusedUpdate, ShowsTheBoxAndLeavesTheFile) {
     chooseGenericK750();
     const QString file = path(kCustomize);
     GetParam().refuse(file);
-    const size_t before = platform_.boxes.size();
+    const size_t before = platform_.boxes().size();
     click(form()->Button1);
-    ASSERT_EQ(platform_.boxes.size(), before + 1);
-    const ScriptedPlatform::Box& box = platform_.boxes.back();
+    ASSERT_EQ(platform_.boxes().size(), before + 1);
+    const ScriptedPlatform::Box& box = platform_.boxes().back();
     EXPECT_EQ(box.title, "Calvorn Trellan v2.05");
     EXPECT_EQ(box.icon, MessageIcon::Error);
     EXPECT_EQ(box.text, QStringLiteral("Cannot create file \"%1\". %2.")
@@ -564,12 +565,12 @@ TEST_F(MainWindowTest, ChangedCurrentFolderDoesNotLoseTheCatalogues) {
     start();
     QTemporaryDir elsewhere;
     ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
-    const size_t before = platform_.boxes.size();
+    const size_t before = platform_.boxes().size();
     click(form()->Button2);
     EXPECT_EQ(form()->ListBox1->count(), 4);
     chooseGenericK750();
     click(form()->Button1);
-    EXPECT_EQ(platform_.boxes.size(), before);
+    EXPECT_EQ(platform_.boxes().size(), before);
     EXPECT_EQ(form()->Panel3->text(), kSaved);
     EXPECT_NE(customizeBytes(), customizeTemplate());
 }
@@ -586,17 +587,18 @@ TEST_P(LinkLabels, OpenTheirTargetAndReportFailure) {
     start();
     QLabel* label = child<QLabel>(form(), QLatin1String(GetParam().label));
     ASSERT_NE(label, nullptr);
-    const size_t before = platform_.boxes.size();
+    const size_t before = platform_.boxes().size();
     platform_.shellAnswers = {true, false};
     click(label);
-    EXPECT_EQ(platform_.boxes.size(), before);
+    EXPECT_EQ(platform_.boxes().size(), before);
     click(label);
     EXPECT_EQ(platform_.shellTargets, (std::vector<QString>{GetParam().target, GetParam().target}));
-    ASSERT_EQ(platform_.boxes.size(), before + 1);
-    EXPECT_EQ(platform_.boxes.back().title, kAppTitle);
-    EXPECT_EQ(platform_.boxes.back().text, QString::fromUtf8("Internetseite konnte nicht ge\xc3\xb6"
-                                                             "ffnet werden!"));
-    EXPECT_EQ(platform_.boxes.back().icon, MessageIcon::None);
+    ASSERT_EQ(platform_.boxes().size(), before + 1);
+    EXPECT_EQ(platform_.boxes().back().title, kAppTitle);
+    EXPECT_EQ(platform_.boxes().back().text,
+              QString::fromUtf8("Internetseite konnte nicht ge\xc3\xb6"
+                                "ffnet werden!"));
+    EXPECT_EQ(platform_.boxes().back().icon, MessageIcon::None);
 }
 
 INSTANTIATE_TEST_SUITE_P(Labels, LinkLabels,

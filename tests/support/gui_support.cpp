@@ -58,6 +58,7 @@ void GuiTest::SetUp() {
 }
 
 void GuiTest::TearDown() {
+    platform_.expectAllUsed();
     windows_.reset();
     context_.reset();
     QDir::setCurrent(savedCurrent_);
@@ -76,6 +77,11 @@ void GuiTest::copySampleData() {
         const QString file = it.next();
         writeFile(dir_.path(), source.relativeFilePath(file), readFile(file));
     }
+}
+
+void GuiTest::writeAdvancedCatalogues() {
+    writeFile(dir_.path(), "cda/sound.cdt", "ring.mid\r\n");
+    writeFile(dir_.path(), "cda/bandlock.cdt", "01\r\nA\r\n#\r\n");
 }
 
 }  // namespace trellan::testing

@@ -52,6 +52,9 @@ protected:
     QString path(const QString& relative) const { return dir_.filePath(relative); }
     // Copies the shipped sample data (cda/, tpa/) into the temporary folder.
     void copySampleData();
+    // Writes the catalogues the advanced window reads at creation, so that
+    // tests of other windows start without its error box.
+    void writeAdvancedCatalogues();
 
     QTemporaryDir dir_;
     ScriptedPlatform platform_;

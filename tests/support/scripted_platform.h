@@ -29,11 +29,21 @@ public:
     std::vector<FileDialogOptions> openRequests;
     std::vector<FileDialogOptions> saveRequests;
     std::vector<QString> shellTargets;
-    std::vector<Box> boxes;
 
     void messageBox(QWidget*, const QString& title, const QString& text,
                     MessageIcon icon) override {
-        boxes.push_back({title, text, icon});
+        boxes_.push_back({title, text, icon});
+    }
+
+    // The boxes shown so far. Looking at them counts them as checked: a box
+    // shown after the test last looked fails it at its end.
+    const std::vector<Box>& boxes() {
+        checked_ = boxes_.size();
+        return boxes_;
+    }
+    void clearBoxes() {
+        boxes_.clear();
+        checked_ = 0;
     }
 
     bool shellOpen(QWidget*, const QString& target) override {
@@ -49,10 +59,21 @@ public:
 
     std::optional<QString> clipboardText() override { return clipboard; }
 
+    // Fails the running test for every answer queued but never asked for, and
+    // for every box shown after the test last looked at the boxes.
+    void expectAllUsed() const {
+        EXPECT_TRUE(openAnswers.empty()) << openAnswers.size() << " open dialog answer(s) unused";
+        EXPECT_TRUE(saveAnswers.empty()) << saveAnswers.size() << " save dialog answer(s) unused";
+        EXPECT_TRUE(shellAnswers.empty()) << shellAnswers.size() << " shell answer(s) unused";
+        for (size_t i = checked_; i < boxes_.size(); ++i) {
+            ADD_FAILURE() << "box never checked: " << boxes_[i].text.toStdString();
+        }
+    }
+
     // The texts of the boxes shown so far, for compact assertions.
-    std::vector<QString> boxTexts() const {
+    std::vector<QString> boxTexts() {
         std::vector<QString> texts;
-        for (const Box& box : boxes) texts.push_back(box.text);
+        for (const Box& box : boxes()) texts.push_back(box.text);
         return texts;
     }
 
@@ -67,6 +88,9 @@ protected:
     }
 
 private:
+    std::vector<Box> boxes_;
+    size_t checked_ = 0;
+
     static std::optional<QString> next(std::deque<std::optional<QString>>& answers,
                                        const char* kind) {
         if (answers.empty()) {
