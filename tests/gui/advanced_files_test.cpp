@@ -196,7 +196,7 @@ TEST_F(FileChange, CatalogueBytesReachTheScriptUnchangedOrNotAtAll) {
         bytes.contains("gdfswrite:000000AA30\xC3\xA9"
                        "31FFFF"))
         << bytes.toStdString();
-    EXPECT_EQ(platform_.boxes.size(), 2u);
+    EXPECT_EQ(platform_.boxes().size(), 2u);
 }
 
 TEST_F(FileChange, RequiredExtensionComesFromTheFirstEntry) {

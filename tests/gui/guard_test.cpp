@@ -23,9 +23,9 @@ TEST(Guard, EveryThrownFailureEndsInAReadableErrorBox) {
     for (const auto& [handler, text] : cases) {
         ScriptedPlatform platform;
         runGuarded(platform, handler);
-        ASSERT_EQ(platform.boxes.size(), 1u) << text.toStdString();
-        EXPECT_EQ(platform.boxes.front().text, text);
-        EXPECT_EQ(platform.boxes.front().icon, MessageIcon::Error);
+        ASSERT_EQ(platform.boxes().size(), 1u) << text.toStdString();
+        EXPECT_EQ(platform.boxes().front().text, text);
+        EXPECT_EQ(platform.boxes().front().icon, MessageIcon::Error);
     }
 }
 
