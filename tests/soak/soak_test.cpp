@@ -228,6 +228,12 @@ void Soak::prepare() {
     copySampleData();
     // A model whose catalogue is missing.
     writeFile(dir_.path(), "cda/models.cdt", readFile(path("cda/models.cdt")) + "NoCatalogue\r\n");
+    // Entries whose bytes no script may carry: they must be refused, never mangled.
+    writeFile(dir_.path(), "cda/bandlock.cdt",
+              "30\xA9"
+              "31\r\nLossy\r\n" +
+                  readFile(path("cda/bandlock.cdt")));
+    writeFile(dir_.path(), "cda/sound.cdt", readFile(path("cda/sound.cdt")) + "lossy\xA9.mid\r\n");
     for (const QString& file : kPoolFiles) writeFile(dir_.path(), file, file.toUtf8());
     writeFile(dir_.path(), "read-only.txt", "old");
     writeFile(dir_.path(), "out/keep.txt", "kept");
@@ -600,7 +606,8 @@ void Soak::checkInvariants() {
     // working folder with the system's reason.
     static const QRegularExpression refusal(QStringLiteral(
         "^(Could not open |No internal filename |No bandlock named |Bandlock \"|No language file "
-        "|No T9 file |No filename entered|\".*\" is not a filename|The filename must not )"));
+        "|No T9 file |No filename entered|\".*\" is not a filename|The filename must not "
+        "|\".*\" in (sound|bandlock)\\.cdt holds characters )"));
     static const QRegularExpression fileFailure(
         QStringLiteral("^Cannot (open|create) file \"(.*)\"\\. (.+)$"));
     for (const auto& box : platform_.boxes()) {
