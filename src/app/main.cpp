@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <QDir>
+#include <cstdio>
 
+#include "app/command_line.h"
+#include "app/ui/data_folder_dialog.h"
 #include "app/ui/first_paint_probe.h"
 #include "app/ui/window_set.h"
 #include "common/app_title.h"
@@ -13,8 +16,23 @@ int main(int argc, char* argv[]) {
     // Only the main window's closing ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    const trellan::CommandLine options =
+        trellan::parseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
+    if (options.exitStatus) {
+        std::fputs(qPrintable(options.message), *options.exitStatus == 0 ? stdout : stderr);
+        return *options.exitStatus;
+    }
+    QString dataFolder = options.dataFolder.isEmpty() ? QDir::currentPath() : options.dataFolder;
+    if (options.chooseFolder) {
+        const auto chosen = trellan::chooseDataFolder(options.dataFolder);
+        if (!chosen) {
+            return 0;
+        }
+        dataFolder = *chosen;
+    }
+
     trellan::QtPlatform platform;
-    trellan::AppContext context{platform, QDir::currentPath(),
+    trellan::AppContext context{platform, dataFolder,
                                 QCoreApplication::applicationDirPath() + QLatin1Char('/')};
     trellan::Windows windows(context);
     trellan::reportFirstPaintIfAsked(windows.set().form1);
