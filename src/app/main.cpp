@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "app/ui/data_folder_dialog.h"
 #include "app/ui/first_paint_probe.h"
+#include "app/ui/unattended_platform.h"
 #include "app/ui/window_set.h"
 #include "common/app_title.h"
 #include "common/ui/qt_platform.h"
@@ -31,11 +32,18 @@ int main(int argc, char* argv[]) {
         dataFolder = *chosen;
     }
 
-    trellan::QtPlatform platform;
+    // Nobody answers a box when the first paint is reported: an error box is
+    // printed instead and makes the exit status 1.
+    const bool unattended = trellan::firstPaintReportAsked();
+    trellan::QtPlatform desktop;
+    trellan::UnattendedPlatform unattendedPlatform;
+    trellan::Platform& platform =
+        unattended ? static_cast<trellan::Platform&>(unattendedPlatform) : desktop;
     trellan::AppContext context{platform, dataFolder,
                                 QCoreApplication::applicationDirPath() + QLatin1Char('/')};
     trellan::Windows windows(context);
     trellan::reportFirstPaintIfAsked(windows.set().form1);
     windows.set().form1->show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    return status == 0 && unattendedPlatform.boxesShown() > 0 ? 1 : status;
 }
