@@ -14,6 +14,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(trellan::kAppTitle);
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TRELLAN_APP_ID));
     // Only the main window's closing ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
