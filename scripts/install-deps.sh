@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Trellan needs to build, run, test and take
-# screenshots; only what is missing is installed.
+# screenshots, and any packages named as arguments; only what is missing is
+# installed.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
     xvfb xauth imagemagick x11-utils
     fonts-dejavu-core fonts-liberation2
 )
+packages+=("$@")
 
 missing=()
 for package in "${packages[@]}"; do

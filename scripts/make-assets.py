@@ -3,7 +3,8 @@
 
 Every picture is drawn at four times its size and boxed down, which gives
 clean anti-aliased edges even on the 28 by 25 icons. Needs only python3,
-ImageMagick's `convert` and the DejaVu and Liberation fonts.
+ImageMagick's `convert` and the DejaVu and Liberation fonts. The application
+icon for the desktop menu goes to icons/ as transparent PNGs, one per size.
 
     scripts/make-assets.py [OUTPUT_DIR]     (default: assets/ of this checkout)
 """
@@ -33,6 +34,23 @@ def render(out_dir, name, width, height, background, mvg):
             "-filter", "Box", "-resize", f"{width}x{height}!",
             "-strip", "-sampling-factor", "1x1", "-quality", "90",
             path,
+        ],
+        check=True,
+    )
+    return path
+
+
+def render_icon(out_dir, size, mvg):
+    """Rasterises MVG drawn on a 64 by 64 grid into a transparent square PNG."""
+    path = os.path.join(out_dir, f"trellan-{size}.png")
+    subprocess.run(
+        [
+            "convert",
+            "-size", f"{size * SCALE}x{size * SCALE}", "xc:none",
+            "-draw", f"scale {f(size * SCALE / 64)},{f(size * SCALE / 64)} " + " ".join(mvg),
+            "-filter", "Box", "-resize", f"{size}x{size}!",
+            "-strip", "-define", "png:exclude-chunks=date,time",
+            f"PNG32:{path}",
         ],
         check=True,
     )
@@ -146,6 +164,16 @@ def logo():
             rect(58, 42.5, 200, 43.7, "#8CC63F"),
             "kerning 2.2",
             text(59, 53, "MOBILE SOLUTIONS", 8, "#6E7B8B", SANS, "start")]
+    return cmds
+
+
+def app_icon():
+    """A phone in the logo's blue with the logo's mark on its screen."""
+    cmds = [rect(15, 2.5, 49, 61.5, "#1C3F74", "#0F2648", 1.5, 7),
+            rect(19.5, 8, 44.5, 34, "#F4F7FB", radius=2.5),
+            path(arc_path(31, 21, 7.5, 40, 320), "none", "#1C3F74", 3.4),
+            circle(38.6, 21, 2.6, "#8CC63F")]
+    cmds += keypad(20, 39, 44, 57, "#4F7DBA", "none", rows=3, gap_x=2.5, gap_y=2.5, radius=1.8)
     return cmds
 
 
@@ -348,6 +376,8 @@ PICTURES = [
     ("cam_replace.jpg", 28, 25, FACE, speaker_replace),
 ]
 
+ICON_SIZES = [48, 64, 128, 256]
+
 
 def main():
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -356,6 +386,11 @@ def main():
     for name, width, height, background, draw in PICTURES:
         written = render(out_dir, name, width, height, background, draw())
         print(f"{written}: {width}x{height}, {os.path.getsize(written)} bytes")
+    icon_dir = os.path.join(out_dir, "icons")
+    os.makedirs(icon_dir, exist_ok=True)
+    for size in ICON_SIZES:
+        written = render_icon(icon_dir, size, app_icon())
+        print(f"{written}: {size}x{size}, {os.path.getsize(written)} bytes")
 
 
 if __name__ == "__main__":

@@ -1,7 +1,11 @@
 #include <QApplication>
 #include <QDir>
+#include <cstdio>
 
+#include "app/command_line.h"
+#include "app/ui/data_folder_dialog.h"
 #include "app/ui/first_paint_probe.h"
+#include "app/ui/unattended_platform.h"
 #include "app/ui/window_set.h"
 #include "common/app_title.h"
 #include "common/ui/qt_platform.h"
@@ -10,14 +14,38 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(trellan::kAppTitle);
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TRELLAN_APP_ID));
     // Only the main window's closing ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    trellan::QtPlatform platform;
-    trellan::AppContext context{platform, QDir::currentPath(),
+    const trellan::CommandLine options =
+        trellan::parseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
+    if (options.exitStatus) {
+        std::fputs(qPrintable(options.message), *options.exitStatus == 0 ? stdout : stderr);
+        return *options.exitStatus;
+    }
+    QString dataFolder = options.dataFolder.isEmpty() ? QDir::currentPath() : options.dataFolder;
+    if (options.chooseFolder) {
+        const auto chosen = trellan::chooseDataFolder(options.dataFolder);
+        if (!chosen) {
+            return 0;
+        }
+        dataFolder = *chosen;
+    }
+
+    // Nobody answers a box when the first paint is reported: an error box is
+    // printed instead and makes the exit status 1.
+    const bool unattended = trellan::firstPaintReportAsked();
+    trellan::QtPlatform desktop;
+    trellan::UnattendedPlatform unattendedPlatform;
+    trellan::Platform& platform =
+        unattended ? static_cast<trellan::Platform&>(unattendedPlatform) : desktop;
+    trellan::AppContext context{platform, dataFolder,
                                 QCoreApplication::applicationDirPath() + QLatin1Char('/')};
     trellan::Windows windows(context);
     trellan::reportFirstPaintIfAsked(windows.set().form1);
     windows.set().form1->show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    return status == 0 && unattendedPlatform.boxesShown() > 0 ? 1 : status;
 }

@@ -44,8 +44,10 @@ private:
 
 void reportFirstPaint(QWidget* window) { window->installEventFilter(new FirstPaintProbe(window)); }
 
+bool firstPaintReportAsked() { return qEnvironmentVariableIsSet("TRELLAN_REPORT_FIRST_PAINT"); }
+
 void reportFirstPaintIfAsked(QWidget* window) {
-    if (qEnvironmentVariableIsSet("TRELLAN_REPORT_FIRST_PAINT")) {
+    if (firstPaintReportAsked()) {
         reportFirstPaint(window);
     }
 }

@@ -9,7 +9,10 @@ namespace trellan {
 // processor time used so far) on a line of its own and quits.
 void reportFirstPaint(QWidget* window);
 
-// The same, only when the environment variable TRELLAN_REPORT_FIRST_PAINT is set.
+// Whether the environment variable TRELLAN_REPORT_FIRST_PAINT is set.
+bool firstPaintReportAsked();
+
+// The same as reportFirstPaint, only when firstPaintReportAsked().
 void reportFirstPaintIfAsked(QWidget* window);
 
 }  // namespace trellan

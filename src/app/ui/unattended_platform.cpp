@@ -1,0 +1,14 @@
+#include "app/ui/unattended_platform.h"
+
+#include <cstdio>
+
+namespace trellan {
+
+void UnattendedPlatform::messageBox(QWidget*, const QString& title, const QString& text,
+                                    MessageIcon) {
+    ++boxesShown_;
+    std::fprintf(stderr, "message box \"%s\": %s\n", qPrintable(title), qPrintable(text));
+    std::fflush(stderr);
+}
+
+}  // namespace trellan
