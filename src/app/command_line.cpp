@@ -42,7 +42,9 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
         QStringLiteral("[FOLDER]"));
 
     if (!parser.parse(arguments)) {
-        return refuse(parser.errorText());
+        CommandLine refused = refuse(parser.errorText());
+        refused.unknownOption = !parser.unknownOptionNames().isEmpty();
+        return refused;
     }
     if (parser.isSet(help)) {
         return {0, parser.helpText(), {}, false};

@@ -19,6 +19,9 @@ struct CommandLine {
     // Ask for the data folder with a folder dialog before the windows are
     // created; the dialog starts at FOLDER when one is given.
     bool chooseFolder = false;
+    // The refusal is an option this parser does not know; it may be one of Qt's own
+    // (-platform, -style), which only the GUI application takes away.
+    bool unknownOption = false;
 };
 
 // `arguments` as QCoreApplication::arguments() gives them, the program first.

@@ -12,6 +12,17 @@
 #include "main_window/ui/form1.h"
 
 int main(int argc, char* argv[]) {
+    {
+        // Help, version and a wrong FOLDER are answered before the GUI starts, so they
+        // need no display. Qt's own options are known only once the GUI takes them away.
+        const QCoreApplication core(argc, argv);
+        const trellan::CommandLine early =
+            trellan::parseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
+        if (early.exitStatus && !early.unknownOption) {
+            std::fputs(qPrintable(early.message), *early.exitStatus == 0 ? stdout : stderr);
+            return *early.exitStatus;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(trellan::kAppTitle);
     // Lets the desktop match the windows to the menu entry and its icon.
