@@ -7,6 +7,8 @@ ImageMagick's `convert` and the DejaVu and Liberation fonts. The application
 icon for the desktop menu goes to icons/ as transparent PNGs, one per size.
 
     scripts/make-assets.py [OUTPUT_DIR]     (default: assets/ of this checkout)
+
+Each picture also gets a double-size source, "name@2x.jpg", for scaled screens.
 """
 
 import math
@@ -379,6 +381,16 @@ PICTURES = [
 ICON_SIZES = [48, 64, 128, 256]
 
 
+def render_double_size(out_dir):
+    """The same pictures at twice the size, "name@2x.jpg", for screens scaled to
+    200%: the program draws them in the same place at a device pixel ratio of 2."""
+    for name, width, height, background, draw in PICTURES:
+        double_name = name[:-len(".jpg")] + "@2x.jpg"
+        written = render(out_dir, double_name, width * 2, height * 2, background,
+                         ["scale 2,2"] + draw())
+        print(f"{written}: {width * 2}x{height * 2}, {os.path.getsize(written)} bytes")
+
+
 def main():
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(root, "assets")
@@ -386,6 +398,7 @@ def main():
     for name, width, height, background, draw in PICTURES:
         written = render(out_dir, name, width, height, background, draw())
         print(f"{written}: {width}x{height}, {os.path.getsize(written)} bytes")
+    render_double_size(out_dir)
     icon_dir = os.path.join(out_dir, "icons")
     os.makedirs(icon_dir, exist_ok=True)
     for size in ICON_SIZES:

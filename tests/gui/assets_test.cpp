@@ -1,6 +1,6 @@
 // The pictures compiled into the program: each must decode with libjpeg at the
-// size its place in the windows has, and a damaged one must not bring the
-// program down.
+// size its place in the windows has, with a double-size source for scaled
+// screens, and a damaged one must not bring the program down.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QPixmap>
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <ostream>
 #include <set>
@@ -36,6 +37,11 @@ const Asset kAssets[] = {
 void PrintTo(const Asset& asset, std::ostream* os) { *os << asset.name; }
 
 QString resource(const char* name) { return QStringLiteral(":/assets/") + name; }
+
+// "k750.jpg" -> "k750@2x.jpg", the source for screens scaled to 200%.
+std::string doubleSizeName(const char* name) {
+    return QByteArray(name).replace(".jpg", "@2x.jpg").toStdString();
+}
 
 QByteArray readResource(const QString& path) {
     QFile file(path);
@@ -68,6 +74,36 @@ TEST_P(AssetPicture, DecodesAtItsSizeAndShowsSomething) {
 
     // The windows show it through the pixmap loader.
     EXPECT_EQ(loadJpegPixmap(resource(asset.name)).size(), QSize(asset.width, asset.height));
+
+    // Its double-size source is the same picture: boxed down, it stays close to this one.
+    const std::string doubled = doubleSizeName(asset.name);
+    const auto large = decodeJpeg(readResource(resource(doubled.c_str())));
+    ASSERT_TRUE(large.has_value());
+    ASSERT_EQ(large->width, asset.width * 2);
+    ASSERT_EQ(large->height, asset.height * 2);
+    long difference = 0;
+    for (int y = 0; y < asset.height; ++y) {
+        for (int x = 0; x < asset.width; ++x) {
+            for (int c = 0; c < 3; ++c) {
+                int sum = 0;
+                for (int dy = 0; dy < 2; ++dy) {
+                    for (int dx = 0; dx < 2; ++dx) {
+                        sum +=
+                            large->rgb[(size_t((2 * y + dy) * large->width + 2 * x + dx)) * 3 + c];
+                    }
+                }
+                difference +=
+                    std::abs(sum / 4 - decoded->rgb[(size_t(y * asset.width + x)) * 3 + c]);
+            }
+        }
+    }
+    EXPECT_LT(difference / (asset.width * asset.height * 3), 8)
+        << doubled << " shows another picture";
+
+    // Scaled screens draw it in the same place, at a pixel ratio of 2.
+    const QPixmap sharp = loadJpegPixmap(resource(asset.name), 2.0);
+    EXPECT_EQ(sharp.size(), QSize(asset.width * 2, asset.height * 2));
+    EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(asset.width, asset.height));
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, AssetPicture, ::testing::ValuesIn(kAssets), [](const auto& info) {
@@ -76,7 +112,10 @@ INSTANTIATE_TEST_SUITE_P(Shipped, AssetPicture, ::testing::ValuesIn(kAssets), []
 
 TEST(AssetResources, HoldExactlyTheShippedPicturesEachDifferent) {
     std::set<std::string> expected;
-    for (const Asset& asset : kAssets) expected.insert(asset.name);
+    for (const Asset& asset : kAssets) {
+        expected.insert(asset.name);
+        expected.insert(doubleSizeName(asset.name));
+    }
     std::set<std::string> found;
     std::map<QByteArray, std::string> byContent;
     QDirIterator it(QStringLiteral(":/assets"));

@@ -8,8 +8,9 @@
 #include "common/jpeg.h"
 
 namespace trellan {
+namespace {
 
-QPixmap loadJpegPixmap(const QString& resource) {
+QPixmap decodeResource(const QString& resource) {
     QFile file(resource);
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
@@ -23,15 +24,30 @@ QPixmap loadJpegPixmap(const QString& resource) {
     return QPixmap::fromImage(image.copy());
 }
 
+}  // namespace
+
+QPixmap loadJpegPixmap(const QString& resource, qreal devicePixelRatio) {
+    if (devicePixelRatio > 1.0 && resource.endsWith(QLatin1String(".jpg"))) {
+        QPixmap doubled = decodeResource(resource.chopped(4) + QLatin1String("@2x.jpg"));
+        if (!doubled.isNull()) {
+            doubled.setDevicePixelRatio(2.0);
+            return doubled;
+        }
+    }
+    return decodeResource(resource);
+}
+
 JpegPicture::JpegPicture(const QString& resource, QWidget* parent)
     : QWidget(parent), resource_(resource) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 const QPixmap& JpegPicture::pixmap() const {
-    if (!loaded_) {
-        loaded_ = true;
-        pixmap_ = loadJpegPixmap(resource_);
+    // Decoded again only when the window moves to a screen of another scale.
+    const qreal ratio = devicePixelRatioF();
+    if (loadedRatio_ != ratio) {
+        loadedRatio_ = ratio;
+        pixmap_ = loadJpegPixmap(resource_, ratio);
     }
     return pixmap_;
 }
@@ -41,6 +57,8 @@ bool JpegPicture::decoded() const { return !pixmap().isNull(); }
 void JpegPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
+    // Only a scale between the two sources resamples; smoothly, not in blocks.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(0, 0, pixmap());
 }
 

@@ -9,7 +9,9 @@ namespace trellan {
 // A picture stored with the program as a JPEG resource, decoded with libjpeg.
 // Decoding waits for the first paint, so pictures hidden or covered at start-up
 // cost nothing; the picture paints its whole rectangle, so Qt skips what lies
-// under it. A picture that cannot be decoded leaves the place empty.
+// under it. A picture that cannot be decoded leaves the place empty. On a
+// screen scaled above 100% it is drawn from its double-size source, so it
+// stays sharp.
 class JpegPicture : public QWidget {
     Q_OBJECT
 public:
@@ -24,11 +26,13 @@ private:
     const QPixmap& pixmap() const;
 
     QString resource_;
-    mutable bool loaded_ = false;
+    mutable qreal loadedRatio_ = 0;  // 0: not decoded yet
     mutable QPixmap pixmap_;
 };
 
-// The decoded picture, or a null pixmap.
-QPixmap loadJpegPixmap(const QString& resource);
+// The decoded picture, or a null pixmap. Above a device pixel ratio of 1 it is
+// decoded from "<name>@2x.jpg" where that exists, at a pixel ratio of 2, so
+// it covers the same place in the window.
+QPixmap loadJpegPixmap(const QString& resource, qreal devicePixelRatio = 1.0);
 
 }  // namespace trellan
