@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
 # Takes a PNG of each of the four windows on a private X display:
-#   scripts/screenshots.sh [--docs] [OUTPUT_DIR]      (default: screenshots/)
+#   scripts/screenshots.sh [--docs] [--scale N] [OUTPUT_DIR]   (default: screenshots/)
 # Builds if needed, runs tools/showcase on a fresh copy of the sample data and
 # photographs each window with ImageMagick's import. No window manager needed.
 # --docs also copies the main window's picture to docs/ for the README.
+# --scale N shows the windows at N times their size (QT_SCALE_FACTOR), as on a
+# screen set to N x 100%; the pictures are then named like main-window@2x.png.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 docs=false
-if [ "${1:-}" = "--docs" ]; then
-    docs=true
-    shift
-fi
+scale=1
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --docs) docs=true; shift ;;
+        --scale) scale="${2:?--scale needs a factor}"; shift 2 ;;
+        *) break ;;
+    esac
+done
+suffix=""
+[ "$scale" != 1 ] && suffix="@${scale}x"
 out="${1:-$root/screenshots}"
 mkdir -p "$out"
 out="$(cd "$out" && pwd)"
@@ -35,7 +43,9 @@ while [ -e "/tmp/.X${number}-lock" ] || [ -e "/tmp/.X11-unix/X${number}" ]; do
     number=$((number + 1))
 done
 display=":${number}"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Room for the windows side by side at their scaled size.
+screen="$(awk -v s="$scale" 'BEGIN { printf "%dx%d", 1280 * s, 1024 * s }')"
+Xvfb "$display" -screen 0 "${screen}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do
     xdpyinfo -display "$display" >/dev/null 2>&1 && break
@@ -44,6 +54,7 @@ for _ in $(seq 50); do
 done
 export DISPLAY="$display"
 export QT_QPA_PLATFORM=xcb
+export QT_SCALE_FACTOR="$scale"
 
 # The showcase works on a copy, like scripts/run.sh, so the samples stay as shipped.
 cp -r "$root/data/." "$work/"
@@ -69,10 +80,10 @@ window_id() {
 }
 
 shots=(
-    "main-window.png|Calvorn Trellan v2.05"
-    "about.png|About Trellan"
-    "script-generator.png|Calvorn Trellan - Script Generator"
-    "advanced.png|Calvorn Trellan - Script Generator - Advanced..."
+    "main-window${suffix}.png|Calvorn Trellan v2.05"
+    "about${suffix}.png|About Trellan"
+    "script-generator${suffix}.png|Calvorn Trellan - Script Generator"
+    "advanced${suffix}.png|Calvorn Trellan - Script Generator - Advanced..."
 )
 ids=()
 for shot in "${shots[@]}"; do
@@ -86,6 +97,6 @@ for i in "${!shots[@]}"; do
 done
 if $docs; then
     mkdir -p "$root/docs"
-    cp "$out/main-window.png" "$root/docs/main-window.png"
-    echo "$root/docs/main-window.png"
+    cp "$out/main-window${suffix}.png" "$root/docs/main-window${suffix}.png"
+    echo "$root/docs/main-window${suffix}.png"
 fi
