@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -6,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -606,6 +608,61 @@ INSTANTIATE_TEST_SUITE_P(Labels, LinkLabels,
                                            LinkCase{"Label6", "mailto:me@calvorn.example"},
                                            LinkCase{"Label11", "https://setool.example/setool2/"}),
                          [](const auto& info) { return std::string(info.param.label); });
+
+// The links and the "i" panel as a keyboard user and a screen reader meet them.
+struct PressableCase {
+    const char* label;
+    QAccessible::Role role;
+    const char* target;  // what the shell opens; none: the About window shows
+};
+
+class PressableLabels : public MainWindowTest,
+                        public ::testing::WithParamInterface<PressableCase> {};
+
+TEST_P(PressableLabels, SpaceEnterAndTheReadersPressEachClickOnceWithAFocusMark) {
+    writeSampleData();
+    start();
+    form()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form()));
+    auto* label = child<ClickLabel>(form(), QLatin1String(GetParam().label));
+    ASSERT_NE(label, nullptr);
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(label);
+    EXPECT_EQ(reader->role(), GetParam().role);
+
+    form()->Button3->setFocus();
+    const QImage unfocused = label->grab().toImage();
+    ASSERT_TRUE(tabTo(label));
+    EXPECT_NE(label->grab().toImage(), unfocused) << "no focus mark";
+
+    QSignalSpy clicks(label, &ClickLabel::Click);
+    TForm2* about = windows_->set().form2;
+    const std::function<void()> presses[] = {
+        [&] { QTest::keyClick(label, Qt::Key_Space); },
+        [&] { QTest::keyClick(label, Qt::Key_Return); },
+        [&] { reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); },
+    };
+    for (const auto& press : presses) {
+        if (GetParam().target != nullptr) platform_.shellAnswers.push_back(true);
+        press();
+        if (GetParam().target == nullptr) {
+            EXPECT_TRUE(about->isVisible());
+            about->hide();
+        }
+    }
+    EXPECT_EQ(clicks.count(), 3);
+    if (GetParam().target != nullptr) {
+        EXPECT_EQ(platform_.shellTargets, std::vector<QString>(3, GetParam().target));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Labels, PressableLabels,
+    ::testing::Values(PressableCase{"Label11", QAccessible::Link,
+                                    "https://setool.example/setool2/"},
+                      PressableCase{"Panel6", QAccessible::Button, nullptr},
+                      PressableCase{"Label5", QAccessible::Link, "https://calvorn.example/"},
+                      PressableCase{"Label6", QAccessible::Link, "mailto:me@calvorn.example"}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(MainWindowTest, ScriptGeneratorButtonShowsAndResetsIt) {
     writeSampleData();

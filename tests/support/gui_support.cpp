@@ -1,5 +1,6 @@
 #include "support/gui_support.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
@@ -33,6 +34,18 @@ void pick(QComboBox* box, int index) {
     while (box->currentIndex() < index) QTest::keyClick(box, Qt::Key_Down);
     while (box->currentIndex() > index) QTest::keyClick(box, Qt::Key_Up);
     ASSERT_EQ(box->currentIndex(), index);
+}
+
+bool tabTo(QWidget* target) {
+    for (int i = 0; i < 100 && QApplication::focusWidget() != target; ++i) {
+        if (QApplication::focusWidget() == nullptr) break;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    if (QApplication::focusWidget() != target) {
+        ADD_FAILURE() << "Tab does not reach " << target->objectName().toStdString();
+        return false;
+    }
+    return true;
 }
 
 void writeFile(const QString& dir, const QString& relative, const QByteArray& bytes) {

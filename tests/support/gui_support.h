@@ -36,6 +36,9 @@ void chooseRow(QListWidget* list, int row);
 void clickRadio(QRadioButton* radio);
 // Selects an entry of a drop-down list as the user does, with the arrow keys.
 void pick(QComboBox* box, int index);
+// Presses Tab until `target` has the focus, as a keyboard user does; false, with
+// a test failure, when a round of the window goes by without reaching it.
+bool tabTo(QWidget* target);
 
 // Writes bytes to `dir`/`relative`, creating folders on the way.
 void writeFile(const QString& dir, const QString& relative, const QByteArray& bytes);

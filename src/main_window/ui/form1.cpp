@@ -154,7 +154,7 @@ void TForm1::buildTopBand() {
     Label11->adjustSize();
 
     // The "i" panel: white on the desktop colour, raised.
-    Panel6 = named(new ClickLabel(QStringLiteral("i"), Panel1), "Panel6");
+    Panel6 = named(new ClickLabel(QStringLiteral("i"), Panel1, ClickLabel::Kind::Button), "Panel6");
     Panel6->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel6->setAlignment(Qt::AlignCenter);
     Panel6->setFont(
