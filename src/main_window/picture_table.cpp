@@ -17,6 +17,9 @@ constexpr PictureName kPictureTable[] = {
     {"K750", PhonePicture::K750},  {"K750i", PhonePicture::K750},
 };
 
+// The phones photographed, in the order of PhonePicture.
+constexpr const char* kPhoneNames[] = {"K750", "K700", "K500", "S700", "V800", "Z1010", "Z800"};
+
 }  // namespace
 
 PhonePicture pictureForModel(QByteArrayView model) {
@@ -26,6 +29,16 @@ PhonePicture pictureForModel(QByteArrayView model) {
         }
     }
     return PhonePicture::NoImage;
+}
+
+QString phonePictureDescription(PhonePicture picture, const QString& model) {
+    if (picture == PhonePicture::NoImage) {
+        return QStringLiteral("No picture of the ") + model;
+    }
+    const QString phone = QLatin1String(kPhoneNames[static_cast<int>(picture)]);
+    // Several models share a photograph: say which one it stands in for.
+    return phone == model ? QStringLiteral("Picture of the ") + phone
+                          : QStringLiteral("Picture of the %1, shown for the %2").arg(phone, model);
 }
 
 }  // namespace trellan

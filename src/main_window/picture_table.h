@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QString>
 
 namespace trellan {
 
@@ -11,5 +12,8 @@ inline constexpr int kPhonePictureCount = 8;
 
 // The picture for a model name, compared whole and case-sensitively.
 PhonePicture pictureForModel(QByteArrayView model);
+
+// What a screen reader is told the picture frame shows once `model` is chosen.
+QString phonePictureDescription(PhonePicture picture, const QString& model);
 
 }  // namespace trellan

@@ -344,6 +344,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct PictureCase {
     const char* model;
     const char* picture;
+    const char* description;  // what a screen reader is told it shows
 };
 
 class PictureTable : public MainWindowTest, public ::testing::WithParamInterface<PictureCase> {};
@@ -357,17 +358,25 @@ TEST_P(PictureTable, ShowsThePictureOfTheModel) {
     start();
     chooseRow(form()->ListBox1, 1);
     EXPECT_EQ(visiblePictures(), QStringList{GetParam().picture});
+    const auto described = [this](const char* picture) {
+        return QAccessible::queryAccessibleInterface(child<JpegPicture>(form(), picture))
+            ->text(QAccessible::Description);
+    };
+    EXPECT_EQ(described(GetParam().picture), GetParam().description);
     // A model without a picture hides the previous one again.
     chooseRow(form()->ListBox1, 0);
     EXPECT_EQ(visiblePictures(), QStringList{"NoImage"});
+    EXPECT_EQ(described("NoImage"), "No picture of the Other");
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, PictureTable,
-                         ::testing::Values(PictureCase{"K750i", "K750"},
-                                           PictureCase{"V802SE", "V800"},
-                                           PictureCase{"F500i", "K500"},
-                                           PictureCase{"k750", "NoImage"}),
-                         [](const auto& info) { return std::string(info.param.model); });
+INSTANTIATE_TEST_SUITE_P(
+    Models, PictureTable,
+    ::testing::Values(PictureCase{"K750", "K750", "Picture of the K750"},
+                      PictureCase{"K750i", "K750", "Picture of the K750, shown for the K750i"},
+                      PictureCase{"V802SE", "V800", "Picture of the V800, shown for the V802SE"},
+                      PictureCase{"F500i", "K500", "Picture of the K500, shown for the F500i"},
+                      PictureCase{"k750", "NoImage", "No picture of the k750"}),
+    [](const auto& info) { return std::string(info.param.model); });
 
 TEST_F(MainWindowTest, ClearAllFieldsKeepsPictureCdaRevAndRadioButtons) {
     writeSampleData();

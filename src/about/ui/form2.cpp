@@ -6,6 +6,7 @@
 #include <QTextDocument>
 
 #include "about/about_text.h"
+#include "about/ui/form2_texts.h"
 #include "common/ui/guard.h"
 #include "common/ui/window_util.h"
 
@@ -52,6 +53,7 @@ TForm2::TForm2(AppContext& context, WindowSet&) : QWidget(nullptr) {
     Button1->setGeometry(8, 208, 281, 25);
     connectGuarded(context.platform, Button1, &QPushButton::clicked, this,
                    [this] { Button1Click(); });
+    makeAccessible(this, kForm2Texts);
 }
 
 void TForm2::FormCreate() {

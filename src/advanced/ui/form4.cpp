@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "advanced/key_filter.h"
+#include "advanced/ui/form4_texts.h"
 #include "common/file_io.h"
 #include "common/lines.h"
 #include "common/text8.h"
@@ -72,6 +73,7 @@ TForm4::TForm4(AppContext& context, WindowSet& windows)
     setFont(sansSerifFont(11));
     buildLayout();
     connectHandlers();
+    makeAccessible(this, kForm4Texts);
     // The window sizes itself to its panel; outer size 610 x 530 with the frame.
     setFixedSize(Panel1->size());
     move(343, 165);

@@ -1,5 +1,7 @@
 #include "common/ui/jpeg_picture.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -24,6 +26,11 @@ QPixmap decodeResource(const QString& resource) {
     return QPixmap::fromImage(image.copy());
 }
 
+QAccessibleInterface* pictureAccessible(const QString&, QObject* object) {
+    auto* picture = qobject_cast<JpegPicture*>(object);
+    return picture != nullptr ? new QAccessibleWidget(picture, QAccessible::Graphic) : nullptr;
+}
+
 }  // namespace
 
 QPixmap loadJpegPixmap(const QString& resource, qreal devicePixelRatio) {
@@ -39,6 +46,11 @@ QPixmap loadJpegPixmap(const QString& resource, qreal devicePixelRatio) {
 
 JpegPicture::JpegPicture(const QString& resource, QWidget* parent)
     : QWidget(parent), resource_(resource) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(pictureAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

@@ -11,7 +11,7 @@ namespace trellan {
 // cost nothing; the picture paints its whole rectangle, so Qt skips what lies
 // under it. A picture that cannot be decoded leaves the place empty. On a
 // screen scaled above 100% it is drawn from its double-size source, so it
-// stays sharp.
+// stays sharp. A screen reader finds it as a graphic.
 class JpegPicture : public QWidget {
     Q_OBJECT
 public:

@@ -21,6 +21,7 @@
 #include "main_window/catalogue.h"
 #include "main_window/customize_xml.h"
 #include "main_window/links.h"
+#include "main_window/ui/form1_texts.h"
 #include "main_window/ui/list_box.h"
 #include "script/ui/form3.h"
 
@@ -130,6 +131,7 @@ TForm1::TForm1(AppContext& context, WindowSet& windows)
     fillBackground(Panel3, Qt::black, QColor(0, 255, 0));
 
     connectHandlers();
+    makeAccessible(this, kForm1Texts);
 }
 
 void TForm1::buildTopBand() {
@@ -362,6 +364,7 @@ void TForm1::ListBox1Click() {
     for (int i = 0; i < kPhonePictureCount; ++i) {
         picture(static_cast<PhonePicture>(i))->setVisible(static_cast<PhonePicture>(i) == shown);
     }
+    picture(shown)->setAccessibleDescription(phonePictureDescription(shown, Model->text()));
 }
 
 void TForm1::ListBox2Click() {

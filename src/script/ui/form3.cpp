@@ -21,6 +21,7 @@
 #include "common/ui/window_util.h"
 #include "script/script_file.h"
 #include "script/script_lines.h"
+#include "script/ui/form3_texts.h"
 #include "script/ui/script_preview.h"
 
 namespace trellan {
@@ -122,6 +123,7 @@ TForm3::TForm3(AppContext& context, WindowSet& windows)
     setPalette(palette);
     createControls();
     connectHandlers();
+    makeAccessible(this, kForm3Texts);
     resize(kOuterSize);
     move(kFirstPlace);
 }
