@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -76,6 +77,29 @@ const QByteArray kTemplate =
     "  </settings>\n"
     "</customization>\n";
 
+// The template rewritten for "K750 Nordic" with the camera sound on.
+const QByteArray kUpdatedCustomize =
+    "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n"
+    "<customization version=\"2.1\">\r\n"
+    "  <identification>\r\n"
+    "    <customization-id>CUST-0001</customization-id>\r\n"
+    "    <flash-variant>\r\n"
+    "      <!-- rewritten by Trellan -->\r\n"
+    "      <cda-number>CDA102346/7</cda-number>\r\n"
+    "      <cda-revision>R2B</cda-revision>\r\n"
+    "      <model>K750</model>\r\n"
+    "      <country>Sweden</country>\r\n"
+    "      <operator>Telia & Co</operator>\r\n"
+    "      <language-variant-name>K750 Nordic</language-variant-name>\r\n"
+    "    </flash-variant>\r\n"
+    "  </identification>\r\n" +
+    kKeptSettings +
+    "        <suppress-camera-sound>false</suppress-camera-sound>\r\n"
+    "      </shutter-sound>\r\n"
+    "    </camera>\r\n"
+    "  </settings>\r\n"
+    "</customization>\r\n";
+
 class Integration : public GuiTest {
 protected:
     void SetUp() override {
@@ -125,6 +149,13 @@ protected:
     }
 
     QString generatorText() const { return form3()->Memo1->wholeText(); }
+    // The lines "Generate script" writes for message alert 1 from the file `stem`.
+    QByteArray alert1Lines(const QString& stem) const {
+        return "deletefile:/tpa/preset/system/sound/messagealert1.mid\r\n" + local(stem + ".mid") +
+               "\r\n/tpa/preset/system/sound/messagealert1.mid\r\n"
+               "deletefile:/tpa/preset/system/sound/messagealert1.amr\r\n" +
+               local(stem + ".amr") + "\r\n/tpa/preset/system/sound/messagealert1.amr\r\n";
+    }
     // Whether "Save" is enabled as such, whatever the window's own state.
     bool saveEnabled() const { return form3()->Button11->isEnabledTo(form3()); }
 };
@@ -163,36 +194,9 @@ TEST_F(Integration, TypicalRunWritesCustomizeXmlAndTheScriptByteForByte) {
     click(form3()->Button11);
 
     EXPECT_TRUE(platform_.boxes().empty()) << platform_.boxes().front().text.toStdString();
-    EXPECT_EQ(readFile(path(kCustomize)),
-              "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n"
-              "<customization version=\"2.1\">\r\n"
-              "  <identification>\r\n"
-              "    <customization-id>CUST-0001</customization-id>\r\n"
-              "    <flash-variant>\r\n"
-              "      <!-- rewritten by Trellan -->\r\n"
-              "      <cda-number>CDA102346/7</cda-number>\r\n"
-              "      <cda-revision>R2B</cda-revision>\r\n"
-              "      <model>K750</model>\r\n"
-              "      <country>Sweden</country>\r\n"
-              "      <operator>Telia & Co</operator>\r\n"
-              "      <language-variant-name>K750 Nordic</language-variant-name>\r\n"
-              "    </flash-variant>\r\n"
-              "  </identification>\r\n" +
-                  kKeptSettings +
-                  "        <suppress-camera-sound>false</suppress-camera-sound>\r\n"
-                  "      </shutter-sound>\r\n"
-                  "    </camera>\r\n"
-                  "  </settings>\r\n"
-                  "</customization>\r\n");
+    EXPECT_EQ(readFile(path(kCustomize)), kUpdatedCustomize);
     EXPECT_EQ(readFile(path("scripts/trellan.txt")),
-              "deletefile:/tpa/preset/system/sound/messagealert1.mid\r\n" +
-                  local("Media Files/Sounds/alert tone.mid") +
-                  "\r\n"
-                  "/tpa/preset/system/sound/messagealert1.mid\r\n"
-                  "deletefile:/tpa/preset/system/sound/messagealert1.amr\r\n" +
-                  local("Media Files/Sounds/alert tone.amr") +
-                  "\r\n"
-                  "/tpa/preset/system/sound/messagealert1.amr\r\n"
+              alert1Lines("Media Files/Sounds/alert tone") +
                   "gdfswrite:000000AA0CFFFFFFFFFFFFFFFFFF00\r\n"
                   "deletefile:/tpa/preset/system/language/czech.lng\r\n" +
                   local("lang/czech.lng") +
@@ -202,6 +206,49 @@ TEST_F(Integration, TypicalRunWritesCustomizeXmlAndTheScriptByteForByte) {
                   local("lang/czech.t9") +
                   "\r\n"
                   "/tpa/preset/system/language/czech.t9\r\n");
+}
+
+// Tab to `target`, then press `key` there.
+bool press(QWidget* target, Qt::Key key) {
+    if (!tabTo(target)) return false;
+    QTest::keyClick(target, key);
+    return true;
+}
+
+TEST_F(Integration, TypicalRunByKeysAloneWritesTheSameFiles) {
+    form1()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form1()));
+    // The arrow keys choose the model as a click does, once for each change.
+    QSignalSpy modelChoices(form1()->ListBox1, &ListBox::Click);
+    ASSERT_TRUE(press(form1()->ListBox1, Qt::Key_Down));
+    QTest::keyClick(form1()->ListBox1, Qt::Key_Down);  // already on the last row
+    EXPECT_EQ(modelChoices.count(), 1);
+    ASSERT_TRUE(press(form1()->ListBox2, Qt::Key_Down));
+    ASSERT_TRUE(press(form1()->CameraOn, Qt::Key_Space));
+    ASSERT_TRUE(press(form1()->Button1, Qt::Key_Return));
+
+    ASSERT_TRUE(press(form1()->Button3, Qt::Key_Space));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form3()));
+    platform_.openAnswers.push_back(alertSound("Media Files/Sounds/alert tone"));
+    ASSERT_TRUE(press(form3()->Button1, Qt::Key_Return));
+    ASSERT_TRUE(press(form3()->Button10, Qt::Key_Space));
+    ASSERT_TRUE(press(form3()->Button12, Qt::Key_Return));
+
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form4()));
+    ASSERT_TRUE(press(form4()->ComboBox2, Qt::Key_Down));
+    ASSERT_TRUE(press(form4()->Button4, Qt::Key_Space));
+    ASSERT_TRUE(press(form4()->Button5, Qt::Key_Return));
+
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form3()));
+    ASSERT_TRUE(QDir().mkpath(path("scripts")));
+    platform_.saveAnswers.push_back(native("scripts/trellan.txt"));
+    ASSERT_TRUE(press(form3()->Button11, Qt::Key_Return));
+
+    EXPECT_TRUE(platform_.boxes().empty()) << platform_.boxes().front().text.toStdString();
+    EXPECT_EQ(readFile(path(kCustomize)), kUpdatedCustomize);
+    EXPECT_EQ(readFile(path("scripts/trellan.txt")),
+              alert1Lines("Media Files/Sounds/alert tone") +
+                  "gdfswrite:000000AA0CFFFFFFFFFFFFFFFFFF00\r\n");
 }
 
 TEST_F(Integration, ScriptGeneratorButtonWhileItIsOpenBringsItToFrontAndResetsIt) {

@@ -450,6 +450,10 @@ void TForm4::FormCreate() {
 void TForm4::FormClose() {
     if (windows_.form3 != nullptr) {
         windows_.form3->setEnabled(true);
+        // The keys go back to the window the user came from, whatever the desktop picks.
+        if (windows_.form3->isVisible()) {
+            windows_.form3->activateWindow();
+        }
     }
 }
 
