@@ -18,8 +18,8 @@ set(trellan_doc share/doc/trellan)
 set(trellan_staged ${CMAKE_CURRENT_BINARY_DIR}/packaging)
 
 install(TARGETS trellan RUNTIME DESTINATION ${trellan_private})
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/cda/ DESTINATION ${trellan_share}/cda)
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${trellan_share}/samples)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/cda/ DESTINATION ${trellan_share}/cda)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${trellan_share}/samples)
 
 file(MAKE_DIRECTORY ${trellan_staged}/bin ${trellan_staged}/private)
 file(CREATE_LINK ../${trellan_private}/trellan ${trellan_staged}/bin/trellan SYMBOLIC)
@@ -27,13 +27,13 @@ file(CREATE_LINK ../../${trellan_share}/cda ${trellan_staged}/private/cda SYMBOL
 install(FILES ${trellan_staged}/bin/trellan DESTINATION bin)
 install(FILES ${trellan_staged}/private/cda DESTINATION ${trellan_private})
 
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/${TRELLAN_APP_ID}.desktop
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/${TRELLAN_APP_ID}.desktop
         DESTINATION share/applications)
-configure_file(${CMAKE_SOURCE_DIR}/packaging/${TRELLAN_APP_ID}.metainfo.xml.in
+configure_file(${PROJECT_SOURCE_DIR}/packaging/${TRELLAN_APP_ID}.metainfo.xml.in
                ${trellan_staged}/${TRELLAN_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${trellan_staged}/${TRELLAN_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 foreach(size 48 64 128 256)
-    install(FILES ${CMAKE_SOURCE_DIR}/assets/icons/trellan-${size}.png
+    install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/trellan-${size}.png
             DESTINATION share/icons/hicolor/${size}x${size}/apps
             RENAME ${TRELLAN_APP_ID}.png)
 endforeach()
@@ -41,7 +41,7 @@ endforeach()
 # Debian wants the manual page and the change log compressed, reproducibly.
 find_program(TRELLAN_GZIP gzip REQUIRED)
 foreach(page trellan.1 changelog)
-    configure_file(${CMAKE_SOURCE_DIR}/packaging/${page}.in ${trellan_staged}/${page} @ONLY)
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/${page}.in ${trellan_staged}/${page} @ONLY)
     add_custom_command(OUTPUT ${trellan_staged}/${page}.gz
         COMMAND ${TRELLAN_GZIP} -9nc ${trellan_staged}/${page} > ${trellan_staged}/${page}.gz
         DEPENDS ${trellan_staged}/${page})
@@ -49,7 +49,7 @@ endforeach()
 add_custom_target(trellan_compressed_docs ALL
     DEPENDS ${trellan_staged}/trellan.1.gz ${trellan_staged}/changelog.gz)
 install(FILES ${trellan_staged}/trellan.1.gz DESTINATION share/man/man1)
-install(FILES ${trellan_staged}/changelog.gz ${CMAKE_SOURCE_DIR}/packaging/copyright
+install(FILES ${trellan_staged}/changelog.gz ${PROJECT_SOURCE_DIR}/packaging/copyright
         DESTINATION ${trellan_doc})
 
 set(CPACK_GENERATOR DEB)
