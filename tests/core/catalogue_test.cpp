@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <vector>
 
 #include "common/failure.h"
 #include "main_window/picture_table.h"
+#include "support/test_files.h"
 
 namespace trellan {
 
@@ -65,11 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
 class CatalogueFiles : public ::testing::Test {
 protected:
     void write(const QString& relative, const QByteArray& bytes) {
-        const QString full = dir_.filePath(relative);
-        QDir().mkpath(QFileInfo(full).absolutePath());
-        QFile file(full);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
+        testing::writeFile(dir_.path(), relative, bytes);
     }
     QString base() const { return dir_.path(); }
 

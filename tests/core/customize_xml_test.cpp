@@ -11,6 +11,7 @@
 #include "common/failure.h"
 #include "common/file_io.h"
 #include "common/lines.h"
+#include "support/test_files.h"
 
 namespace trellan {
 namespace {
@@ -66,11 +67,7 @@ struct TemplateCase {
 class CustomizeXmlFile : public ::testing::Test {
 protected:
     QString path() const { return dir_.filePath(QStringLiteral("customize.xml")); }
-    void write(const QByteArray& bytes) {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-    }
+    void write(const QByteArray& bytes) { testing::writeFile(path(), bytes); }
     QByteArray read() { return readWholeFile(path()); }
     // What the main window does: read the template, then update the file.
     std::vector<Setting> update(const CustomizeValues& values) {

@@ -12,6 +12,7 @@
 #include "common/failure.h"
 #include "main_window/customize_xml.h"
 #include "script/script_file.h"
+#include "support/test_files.h"
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -21,17 +22,8 @@
 namespace trellan {
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
-
-void put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using testing::readFile;
+using testing::writeFile;
 
 QString failureOf(const std::function<void()>& action) {
     try {
@@ -50,7 +42,7 @@ protected:
 
 TEST_F(FileIo, ReadsBytesUnchanged) {
     const QByteArray bytes("a\r\nb\xf6\x00z", 7);
-    put(path("f"), bytes);
+    writeFile(path("f"), bytes);
     EXPECT_EQ(readWholeFile(path("f")), bytes);
 }
 
@@ -66,18 +58,18 @@ TEST_F(FileIo, ReadFailuresNameTheNativePathAndTheReason) {
 }
 
 TEST_F(FileIo, ReplacesAnExistingFileWholeAndKeepsItsPermissions) {
-    put(path("f"), "old contents that are longer");
+    writeFile(path("f"), "old contents that are longer");
     const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     QFile::setPermissions(path("f"), mode);
     writeWholeFileAtomically(path("f"), "new");
-    EXPECT_EQ(contents(path("f")), "new");
+    EXPECT_EQ(readFile(path("f")), "new");
     // Owner, group and other bits; the "user" bits mirror the owner's.
     EXPECT_EQ(QFile::permissions(path("f")) & QFileDevice::Permissions(0x7077), mode);
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"f"}) << "temporary file left";
 }
 
 TEST_F(FileIo, RefusesReadOnlyFilesAndMissingFoldersLeavingEverythingAsItWas) {
-    put(path("ro"), "keep me");
+    writeFile(path("ro"), "keep me");
     QFile::setPermissions(path("ro"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     QDir(dir_.path()).mkdir(QStringLiteral("folder"));
     struct Case {
@@ -92,7 +84,7 @@ TEST_F(FileIo, RefusesReadOnlyFilesAndMissingFoldersLeavingEverythingAsItWas) {
             << text.toStdString();
         EXPECT_TRUE(text.contains(c.reasonPart)) << text.toStdString();
     }
-    EXPECT_EQ(contents(path("ro")), "keep me");
+    EXPECT_EQ(readFile(path("ro")), "keep me");
     EXPECT_FALSE(QDir(path("no")).exists());
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"ro"});
 }
@@ -123,7 +115,7 @@ TEST_F(FileIo, AFailingStepLeavesTheOldFileWholeAndNoTemporaryFile) {
     for (const Writer& writer : kWriters) {
         for (const auto& [step, stepName] : steps) {
             const QString file = path(writer.name);
-            put(file, "old bytes\r\n");
+            writeFile(file, "old bytes\r\n");
             {
                 const ScopedWriteFault fault(step, QStringLiteral("No space left on device"));
                 EXPECT_EQ(failureOf([&] { writer.write(file); }),
@@ -131,7 +123,7 @@ TEST_F(FileIo, AFailingStepLeavesTheOldFileWholeAndNoTemporaryFile) {
                               .arg(QDir::toNativeSeparators(file)))
                     << writer.name << " " << stepName;
             }
-            EXPECT_EQ(contents(file), "old bytes\r\n") << writer.name << " " << stepName;
+            EXPECT_EQ(readFile(file), "old bytes\r\n") << writer.name << " " << stepName;
             EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{writer.name})
                 << writer.name << " " << stepName;
         }
@@ -158,7 +150,7 @@ TEST_F(FileIo, ReadingRefusesWhatIsNoRegularFileAtOnce) {
 }
 
 TEST_F(FileIo, ARewriteKeepsOwnerGroupModeAndSetgid) {
-    put(path("f"), "old");
+    writeFile(path("f"), "old");
     const bool root = ::geteuid() == 0;
     if (root) {
         ASSERT_EQ(::chown(QFile::encodeName(path("f")).constData(), 1234, 5678), 0);
@@ -169,7 +161,7 @@ TEST_F(FileIo, ARewriteKeepsOwnerGroupModeAndSetgid) {
     writeWholeFileAtomically(path("f"), "new");
     struct stat after {};
     ASSERT_EQ(::stat(QFile::encodeName(path("f")).constData(), &after), 0);
-    EXPECT_EQ(contents(path("f")), "new");
+    EXPECT_EQ(readFile(path("f")), "new");
     EXPECT_EQ(after.st_mode, before.st_mode);
     EXPECT_EQ(after.st_uid, before.st_uid);
     EXPECT_EQ(after.st_gid, before.st_gid);
@@ -177,11 +169,11 @@ TEST_F(FileIo, ARewriteKeepsOwnerGroupModeAndSetgid) {
 }
 
 TEST_F(FileIo, LinksAreFollowedAndALoopIsRefused) {
-    put(path("real"), "old");
+    writeFile(path("real"), "old");
     ASSERT_TRUE(QFile::link(path("real"), path("link")));
     writeWholeFileAtomically(path("link"), "new");
     EXPECT_TRUE(QFileInfo(path("link")).isSymbolicLink());
-    EXPECT_EQ(contents(path("real")), "new");
+    EXPECT_EQ(readFile(path("real")), "new");
 
     ASSERT_TRUE(QFile::link(path("b"), path("a")));
     ASSERT_TRUE(QFile::link(path("a"), path("b")));
@@ -196,18 +188,18 @@ TEST_F(FileIo, LinksAreFollowedAndALoopIsRefused) {
 TEST_F(FileIo, AFolderWithoutRoomForANewFileGetsTheFileRewrittenInPlace) {
     QDir(dir_.path()).mkdir("locked");
     const QString file = path("locked/f");
-    put(file, "old, longer bytes");
+    writeFile(file, "old, longer bytes");
     ASSERT_TRUE(
         QFile::setPermissions(path("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     const ScopedWriteFault refused(WriteStep::CreateTemporary, "Permission denied");
     writeWholeFileAtomically(file, "new");
-    EXPECT_EQ(contents(file), "new");
+    EXPECT_EQ(readFile(file), "new");
     {
         const ScopedWriteFault fault(WriteStep::Sync, "Input/output error");
         EXPECT_EQ(failureOf([&] { writeWholeFileAtomically(file, "newer and longer"); }),
                   QStringLiteral("Cannot create file \"%1\". Input/output error").arg(file));
     }
-    EXPECT_EQ(contents(file), "new");
+    EXPECT_EQ(readFile(file), "new");
     QFile::setPermissions(path("locked"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
@@ -226,7 +218,7 @@ TEST(FullDisk, AFailedWriteSaysSoAndKeepsTheOldFile) {
         for (const qint64 freeBytes : {qint64(0), qint64(4096)}) {
             const QString file = QDir(mount).filePath(writer.name);
             QFile::remove(QDir(mount).filePath("filler"));
-            put(file, "old bytes\r\n");
+            writeFile(file, "old bytes\r\n");
             QFile filler(QDir(mount).filePath("filler"));
             ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
             while (filler.write(QByteArray(4096, 'f')) == 4096) {
@@ -237,7 +229,7 @@ TEST(FullDisk, AFailedWriteSaysSoAndKeepsTheOldFile) {
                 failureOf([&] { writer.write(file); }),
                 QStringLiteral("Cannot create file \"%1\". No space left on device").arg(file))
                 << writer.name << " " << freeBytes;
-            EXPECT_EQ(contents(file), "old bytes\r\n") << writer.name << " " << freeBytes;
+            EXPECT_EQ(readFile(file), "old bytes\r\n") << writer.name << " " << freeBytes;
             QStringList expected{"filler", writer.name};
             expected.sort();
             EXPECT_EQ(QDir(mount).entryList(QDir::Files), expected)
@@ -250,7 +242,7 @@ TEST(FullDisk, AFailedWriteSaysSoAndKeepsTheOldFile) {
 
 TEST(FileExists, FoldersAndEmptyNamesAreNotFiles) {
     QTemporaryDir dir;
-    put(dir.filePath("a.mid"), "");
+    writeFile(dir.filePath("a.mid"), "");
     EXPECT_TRUE(fileExists(dir.filePath("a.mid")));
     EXPECT_FALSE(fileExists(dir.filePath("b.mid")));
     EXPECT_FALSE(fileExists(dir.path()));

@@ -7,21 +7,13 @@
 
 #include "common/failure.h"
 #include "common/text8.h"
+#include "support/test_files.h"
 
 namespace trellan::script {
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using testing::readFile;
+using testing::writeFile;
 
 TEST(ScriptText, EveryLineEndsWithCrLf) {
     EXPECT_EQ(scriptText({}), "");
@@ -45,7 +37,7 @@ TEST_F(ScriptFile, WorkedExampleByteForByte) {
                                "deletefile:/tpa/preset/system/sound/camerashutter.mid",
                                "deletefile:/tpa/preset/system/sound/camerashutter.amr"};
     saveScriptFile(target(), scriptText(lines));
-    EXPECT_EQ(readAll(target()),
+    EXPECT_EQ(readFile(target()),
               QByteArray("deletefile:/tpa/preset/system/sound/messagealert1.mid\r\n"
                          "C:\\Tones\\beep.mid\r\n"
                          "/tpa/preset/system/sound/messagealert1.mid\r\n"
@@ -65,16 +57,16 @@ TEST_F(ScriptFile, WritesTheTextExactlyAndReplacesAnOldFile) {
     };
     for (const auto& [text, bytes] : cases) {
         SCOPED_TRACE(text.toStdString());
-        writeAll(target(), QByteArray(5000, 'x'));
+        writeFile(target(), QByteArray(5000, 'x'));
         saveScriptFile(target(), text);
-        EXPECT_EQ(readAll(target()), bytes);
+        EXPECT_EQ(readFile(target()), bytes);
     }
 }
 
 TEST_F(ScriptFile, NonAsciiPathsInTheSystemCharacterSet) {
     const QString text = QStringLiteral("C:\\T\u00f6ne\\b\u00e9ep.mid\r\n");
     saveScriptFile(target(), text);
-    const QByteArray bytes = readAll(target());
+    const QByteArray bytes = readFile(target());
     EXPECT_EQ(bytes, toSystem8(text));
     EXPECT_FALSE(bytes.startsWith("\xef\xbb\xbf"));
 #ifndef Q_OS_WIN
@@ -84,7 +76,7 @@ TEST_F(ScriptFile, NonAsciiPathsInTheSystemCharacterSet) {
 }
 
 TEST_F(ScriptFile, RefusalLeavesTheOldFileWholeAndNamesTheFile) {
-    writeAll(target(), "old script\r\n");
+    writeFile(target(), "old script\r\n");
     ASSERT_TRUE(QFile::setPermissions(target(), QFileDevice::ReadOwner));
     try {
         saveScriptFile(target(), "new\r\n");
@@ -92,7 +84,7 @@ TEST_F(ScriptFile, RefusalLeavesTheOldFileWholeAndNamesTheFile) {
     } catch (const Failure& failure) {
         EXPECT_TRUE(failure.text().startsWith("Cannot create file \"")) << failure.what();
     }
-    EXPECT_EQ(readAll(target()), "old script\r\n");
+    EXPECT_EQ(readFile(target()), "old script\r\n");
 
     const QString missing = dir_.filePath("no/such/folder/x.txt");
     EXPECT_THROW(saveScriptFile(missing, "x"), Failure);

@@ -4,8 +4,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
@@ -46,23 +44,6 @@ bool tabTo(QWidget* target) {
         return false;
     }
     return true;
-}
-
-void writeFile(const QString& dir, const QString& relative, const QByteArray& bytes) {
-    const QString full = QDir(dir).filePath(relative);
-    QDir().mkpath(QFileInfo(full).absolutePath());
-    QFile file(full);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << full.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "cannot read " << path.toStdString();
-        return {};
-    }
-    return file.readAll();
 }
 
 void GuiTest::SetUp() {

@@ -9,6 +9,7 @@
 
 #include "app/ui/window_set.h"
 #include "support/scripted_platform.h"
+#include "support/test_files.h"
 
 class QComboBox;
 class QListWidget;
@@ -39,10 +40,6 @@ void pick(QComboBox* box, int index);
 // Presses Tab until `target` has the focus, as a keyboard user does; false, with
 // a test failure, when a round of the window goes by without reaching it.
 bool tabTo(QWidget* target);
-
-// Writes bytes to `dir`/`relative`, creating folders on the way.
-void writeFile(const QString& dir, const QString& relative, const QByteArray& bytes);
-QByteArray readFile(const QString& path);
 
 // A temporary working folder with the program's four windows created against
 // it and the scripted platform. Subclasses fill the folder before create().
