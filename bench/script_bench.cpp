@@ -79,7 +79,7 @@ void BM_PreviewAppendLine(benchmark::State& state) {
     for (auto _ : state) {
         state.SetIterationTime(secondsOf([&] { preview.appendLine(kLine); }));
         if (state.range(0) == 0) {
-            preview.empty();
+            preview.clear();
         } else if (++appended == kBatch) {
             dropLastLines(preview, appended, int(kLine.size()));
             appended = 0;

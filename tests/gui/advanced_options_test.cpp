@@ -119,12 +119,6 @@ TEST_F(MoreOptions, NothingTickedStillEnablesTheHandBack) {
     EXPECT_TRUE(form4()->Button5->isEnabled());
 }
 
-TEST_F(MoreOptions, StrToHexOfTheWindow) {
-    EXPECT_EQ(TForm4::StrToHex("CDA"), "434441");
-    EXPECT_EQ(TForm4::StrToHex("/"), "2F");
-    EXPECT_EQ(TForm4::StrToHex(""), "");
-}
-
 TEST_F(MoreOptions, DigitFieldsTakeDigitsOnly) {
     create();
     for (QLineEdit* edit : {form4()->Edit2, form4()->Edit6}) {

@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ScriptPreview, EmptyAndReplaceWholeText) {
     ScriptPreview preview(nullptr);
     preview.appendLine("a");
-    preview.empty();
+    preview.clear();
     EXPECT_EQ(preview.wholeText(), "");
     preview.setWholeText("a\r\n\r\nb");
     EXPECT_EQ(preview.wholeText(), "a\r\n\r\nb");

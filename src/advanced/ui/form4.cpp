@@ -469,7 +469,7 @@ void TForm4::closeWindow() {
 
 void TForm4::Button5Click() {
     TForm3* form3 = windows_.form3;
-    form3->Memo1->empty();
+    form3->Memo1->clear();
     form3->Memo1->setWholeText(Memo1->wholeText());
     closeWindow();
     form3->setEnabled(true);
@@ -477,13 +477,13 @@ void TForm4::Button5Click() {
 }
 
 void TForm4::Button6Click() {
-    Memo1->empty();
+    Memo1->clear();
     Button5->setEnabled(false);
 }
 
 void TForm4::Button7Click() {
     returnToChangeSounds();
-    Memo1->empty();
+    Memo1->clear();
     Memo3->clear();
     fileChangeMode_ = advanced::FileChangeMode::ChangeSounds;
     loadBandLocks();

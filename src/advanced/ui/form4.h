@@ -61,7 +61,6 @@ public:
     void Edit3Change();
     void Edit4Change();
     void Edit5Change();
-    static QString StrToHex(const QString& text);
 
     // Languages and Delete file.
     void Button9Click();        // "Open" language file

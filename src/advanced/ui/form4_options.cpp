@@ -10,7 +10,6 @@
 #include "advanced/gdfs_options.h"
 #include "advanced/key_filter.h"
 #include "advanced/ui/form4.h"
-#include "common/hex_text.h"
 #include "script/ui/script_preview.h"
 
 namespace trellan {
@@ -18,8 +17,6 @@ namespace trellan {
 namespace {
 const QString kBandLockCatalogue = QStringLiteral("cda/bandlock.cdt");
 }
-
-QString TForm4::StrToHex(const QString& text) { return strToHex(text); }
 
 void TForm4::loadBandLocks() {
     // A catalogue that cannot be read leaves the list as it was.

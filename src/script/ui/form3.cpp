@@ -287,7 +287,7 @@ void TForm3::FormCreate() {
         row.midi->setChecked(false);
         row.amr->setChecked(false);
     }
-    Memo1->empty();
+    Memo1->clear();
     RadioButton3->setChecked(true);
     CameraLabel->setEnabled(true);
     RadioButton2->setEnabled(false);
@@ -395,10 +395,10 @@ void TForm3::RadioButton1Click() { showStateIcon(Image3); }
 void TForm3::RadioButton2Click() { showStateIcon(Image4); }
 void TForm3::RadioButton3Click() { showStateIcon(Image2); }
 
-void TForm3::Write1Click() { Memo1->empty(); }
+void TForm3::Write1Click() { Memo1->clear(); }
 
 void TForm3::Button10Click() {
-    Memo1->empty();
+    Memo1->clear();
     script::SoundChoices choices;
     for (size_t i = 0; i < rows_.size(); ++i) {
         const AlertRow& row = rows_[i];
@@ -429,7 +429,7 @@ void TForm3::Button11Click() {
 void TForm3::Button12Click() {
     setEnabled(false);
     showWindow(windows_.form4);
-    windows_.form4->Memo1->empty();
+    windows_.form4->Memo1->clear();
     windows_.form4->Memo1->setWholeText(Memo1->wholeText());
 }
 

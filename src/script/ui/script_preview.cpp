@@ -15,9 +15,6 @@ ScriptPreview::ScriptPreview(QWidget* parent) : QPlainTextEdit(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
-// clear() and setPlainText() reset the undo history themselves.
-void ScriptPreview::empty() { clear(); }
-
 void ScriptPreview::appendLine(const QString& line) {
     // A program change is not undoable: undoing it would mix its lines with the
     // user's edits, and a long script would keep one undo step per line alive.
