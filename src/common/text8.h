@@ -5,8 +5,9 @@
 
 namespace trellan {
 
-// The system's 8-bit character set: the ANSI code page on Windows, the locale's
-// encoding elsewhere. Files hold bytes; text is decoded only for display.
+// The system's 8-bit character set: the ANSI code page on Windows; on Unix Qt 6
+// always takes UTF-8, whatever the locale. Files hold bytes; text is decoded
+// only for display.
 QString fromSystem8(QByteArrayView bytes);
 QByteArray toSystem8(QStringView text);
 

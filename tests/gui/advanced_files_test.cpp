@@ -240,7 +240,7 @@ TEST_F(FileChange, AddWithoutAnEntryIsRefused) {
         ASSERT_TRUE(form4()->Button2->isEnabled()) << radio;
         click(form4()->Button2);
         EXPECT_EQ(errorTexts(),
-                  QStringList{"No internal filename selected! Please chose one from the list."});
+                  QStringList{"No internal filename selected! Please choose one from the list."});
         EXPECT_EQ(preview(), "");
         EXPECT_TRUE(statusLines().isEmpty());
         EXPECT_FALSE(form4()->Button5->isEnabled());

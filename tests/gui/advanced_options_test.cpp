@@ -52,7 +52,7 @@ TEST_F(BandLock, RefusesTextThatNamesNoEntry) {
     form4()->ComboBox2->setCurrentIndex(0);  // "A" is found on line 0: no data above it
     click(form4()->Button4);
     EXPECT_EQ(errorTexts(),
-              (QStringList{"No bandlock named \"02\" in the list! Please chose a bandlock from "
+              (QStringList{"No bandlock named \"02\" in the list! Please choose a bandlock from "
                            "the list.",
                            "Bandlock \"A\" has no data line above its name in bandlock.cdt!"}));
     EXPECT_EQ(preview(), "");

@@ -108,7 +108,8 @@ void TForm4::Button2Click() {
     // An empty name would make the lines name the phone folder itself.
     if (usesList && name.isEmpty()) {
         context_.platform.errorBox(
-            this, QStringLiteral("No internal filename selected! Please chose one from the list."));
+            this,
+            QStringLiteral("No internal filename selected! Please choose one from the list."));
         return;
     }
     if (usesList && !lineReachesScript(nameList_, index, advanced::nameListFile(fileChangeMode_))) {

@@ -36,7 +36,7 @@ void TForm4::Button4Click() {
         case advanced::BandLockLookup::Result::UnknownName:
             context_.platform.errorBox(this,
                                        QStringLiteral("No bandlock named \"%1\" in the list! "
-                                                      "Please chose a bandlock from the list.")
+                                                      "Please choose a bandlock from the list.")
                                            .arg(name));
             return;
         case advanced::BandLockLookup::Result::NoDataLine:

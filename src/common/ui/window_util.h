@@ -17,7 +17,8 @@ void removeMaximizeBox(QWidget* window);
 // Gives a widget its own background and text colours.
 void fillBackground(QWidget* widget, const QColor& background, const QColor& text);
 
-// The script windows' warning stripes: the system's window colour on red.
+// The script windows' warning stripes: red behind text in the palette's Base
+// colour (the colour behind edits, white by default), not its Window colour.
 void paintAsWarning(QWidget* widget);
 
 // The first installed family of `families`, else the default one.

@@ -332,6 +332,7 @@ void TForm1::FormCreate() {
         setLabelBytes(value, {});
     }
     setStatus(QStringLiteral("Please chose phone model..."));
+    // On purpose CDARev, the picture and the camera choice stay; only the icon resets.
     CamOn->hide();
     CamOff->show();
 }

@@ -377,6 +377,7 @@ void TForm3::Button7Click() {
     if (!amr) {
         return;
     }
+    // On purpose the camera's MIDI and AMR files may come from different choices.
     Edit7->setText(*amr);
     // "Replace" writes the camera's MIDI path: never offer it before one was accepted.
     if (!cameraMidiPath_.isEmpty()) {
