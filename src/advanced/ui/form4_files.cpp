@@ -4,8 +4,8 @@
 #include <QRadioButton>
 
 #include "advanced/ui/form4.h"
-#include "common/file_io.h"
 #include "common/ui/labeled_edit.h"
+#include "script/companion.h"
 #include "script/script_lines.h"
 #include "script/ui/script_preview.h"
 
@@ -85,15 +85,12 @@ void TForm4::Button1Click() {
     }
     const QString& path = *chosen;
     if (fileChangeMode_ == FileChangeMode::ChangeSounds) {
-        const QString amr = script::withExtension(path, script::kAmrExtension);
-        if (!fileExists(amr)) {
-            context_.platform.errorBox(
-                this,
-                QStringLiteral(
-                    "Could not open .amr file! Note: .amr and .mid file must have same filename!"));
+        const std::optional<QString> amr = script::findCompanion(path, script::Companion::Amr);
+        if (!amr) {
+            context_.platform.errorBox(this, script::missingCompanionText(script::Companion::Amr));
             return;
         }
-        amrCompanion_ = amr;
+        amrCompanion_ = *amr;
     }
     chosenFile_ = path;
     LabeledEdit1->showShortenedPath(path, 100);

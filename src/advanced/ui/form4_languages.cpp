@@ -6,9 +6,8 @@
 
 #include "advanced/file_change.h"
 #include "advanced/ui/form4.h"
-#include "common/file_io.h"
 #include "common/ui/labeled_edit.h"
-#include "script/script_lines.h"
+#include "script/companion.h"
 #include "script/ui/script_preview.h"
 
 namespace trellan {
@@ -27,11 +26,9 @@ void TForm4::Button9Click() {
         return;
     }
     const QString& path = *chosen;
-    const QString companion = script::withExtension(path, QStringLiteral(".t9"));
-    if (!fileExists(companion)) {
-        context_.platform.errorBox(
-            this, QStringLiteral(
-                      "Could not open .t9 file! Note: .lng and .t9 file must have same filename!"));
+    const std::optional<QString> companion = script::findCompanion(path, script::Companion::T9);
+    if (!companion) {
+        context_.platform.errorBox(this, script::missingCompanionText(script::Companion::T9));
         // The language file is taken without its dictionary.
         languagePath_ = path;
         LabeledEdit2->showShortenedPath(path, 100);
@@ -41,11 +38,11 @@ void TForm4::Button9Click() {
     languagePath_ = path;
     LabeledEdit2->showShortenedPath(path, 140);
     LabeledEdit2->setToolTip(path);
-    t9Companion_ = companion;
+    t9Companion_ = *companion;
     Button10->setEnabled(true);
     CheckBox7->setEnabled(true);
     CheckBox7->setChecked(true);
-    CheckBox7->setToolTip(companion);
+    CheckBox7->setToolTip(*companion);
 }
 
 void TForm4::Button11Click() {

@@ -19,6 +19,7 @@
 #include "common/ui/jpeg_picture.h"
 #include "common/ui/labeled_edit.h"
 #include "common/ui/window_util.h"
+#include "script/companion.h"
 #include "script/script_file.h"
 #include "script/script_lines.h"
 #include "script/ui/form3_texts.h"
@@ -33,8 +34,6 @@ const QString kProposedScriptName = QStringLiteral("trellan.script");
 const QString kNoFile = QStringLiteral("File does not exist!");
 const QString kNotMidi =
     QStringLiteral("Could not open file! Must be MIDI format and have .mid extension!");
-const QString kNoAmr =
-    QStringLiteral("Could not open .amr file! Note: .amr and .mid file must have same filename!");
 const QColor kMissingColor(255, 0, 0);
 
 constexpr QSize kOuterSize(393, 660);
@@ -353,10 +352,9 @@ bool TForm3::showMidiChoice(LabeledEdit* edit, const QString& file, int width) {
 }
 
 std::optional<QString> TForm3::existingAmrCompanion(const QString& midiFile) {
-    const QString amr = script::withExtension(midiFile, script::kAmrExtension);
-    if (!fileExists(amr)) {
-        context_.platform.errorBox(this, kNoAmr);
-        return std::nullopt;
+    std::optional<QString> amr = script::findCompanion(midiFile, script::Companion::Amr);
+    if (!amr) {
+        context_.platform.errorBox(this, script::missingCompanionText(script::Companion::Amr));
     }
     return amr;
 }
