@@ -35,16 +35,6 @@ constexpr int kStatusHeight = 25;
 constexpr int kLeftColumnWidth = 352;
 constexpr int kListRowHeight = 14;
 
-// The value labels keep the catalogue's bytes; the text is only their display.
-constexpr const char* kBytesProperty = "catalogueBytes";
-
-void setLabelBytes(QLabel* label, const QByteArray& bytes) {
-    label->setProperty(kBytesProperty, bytes);
-    label->setText(fromSystem8(bytes));
-}
-
-QByteArray labelBytes(const QLabel* label) { return label->property(kBytesProperty).toByteArray(); }
-
 QFont arialFont(int pixelHeight, bool bold = false) {
     return fontWithFallback(
         {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
@@ -328,9 +318,8 @@ void TForm1::FormCreate() {
     template_ = splitLines(readWholeFile(customizeXmlPath(base)));
     templateRead_ = true;
 
-    for (QLabel* value : {CDA, Country, FS, Revision, Operator1, Languages, Model}) {
-        setLabelBytes(value, {});
-    }
+    chosen_ = {};
+    showChosen();
     setStatus(QStringLiteral("Please chose phone model..."));
     // On purpose CDARev, the picture and the camera choice stay; only the icon resets.
     CamOn->hide();
@@ -342,14 +331,13 @@ void TForm1::ListBox1Click() {
     if (row < 0 || row >= models_.size()) {
         return;
     }
-    for (QLabel* value : {CDA, CDARev, Country, FS, Revision, Operator1, Languages, Model}) {
-        setLabelBytes(value, {});
-    }
+    const QByteArray model = models_.at(row).toByteArray();
+    chosen_ = {model, {}};
+    showChosen();
+    CDARev->clear();
     Button1->setEnabled(false);
     ListBox2->clear();
     fileSystemRows_.clear();
-    const QByteArray model = models_.at(row).toByteArray();
-    setLabelBytes(Model, model);
 
     variantLines_ = readVariantCatalogue(context_.startFolder, model);
     fileSystemRows_ = fileSystemLines(variantLines_);
@@ -378,13 +366,9 @@ void TForm1::ListBox2Click() {
     if (!entry) {
         return;
     }
-    setLabelBytes(FS, entry->fileSystem);
-    setLabelBytes(Country, entry->country);
-    setLabelBytes(Operator1, entry->operatorName);
-    setLabelBytes(CDA, entry->cdaNumber);
-    setLabelBytes(Revision, entry->revision);
-    setLabelBytes(Languages, entry->languages);
-    setLabelBytes(CDARev, labelBytes(CDA) + ' ' + labelBytes(Revision));
+    chosen_.entry = *entry;
+    showChosen();
+    CDARev->setText(fromSystem8(entry->cdaNumber + ' ' + entry->revision));
     if (!templateRead_) {
         // Empty template lines must never be written over the file.
         setStatus(QStringLiteral(
@@ -417,8 +401,9 @@ void TForm1::Button1Click() {
     if (!templateRead_) {
         return;
     }
-    const CustomizeValues values{labelBytes(CDA),      labelBytes(Revision),  labelBytes(Model),
-                                 labelBytes(Country),  labelBytes(Operator1), labelBytes(FS),
+    const FileSystemEntry& entry = chosen_.entry;
+    const CustomizeValues values{entry.cdaNumber,      entry.revision,     chosen_.model,
+                                 entry.country,        entry.operatorName, entry.fileSystem,
                                  CameraOn->isChecked()};
     const QString path = customizeXmlPath(context_.startFolder);
     const std::vector<CustomizeSetting> notWritten = writeCustomizeXml(path, template_, values);
@@ -440,6 +425,17 @@ void TForm1::openLink(const QString& target) {
 }
 
 void TForm1::setStatus(const QString& text) { Panel3->setText(text); }
+
+void TForm1::showChosen() {
+    const FileSystemEntry& entry = chosen_.entry;
+    Model->setText(fromSystem8(chosen_.model));
+    FS->setText(fromSystem8(entry.fileSystem));
+    Country->setText(fromSystem8(entry.country));
+    Operator1->setText(fromSystem8(entry.operatorName));
+    CDA->setText(fromSystem8(entry.cdaNumber));
+    Revision->setText(fromSystem8(entry.revision));
+    Languages->setText(fromSystem8(entry.languages));
+}
 
 JpegPicture* TForm1::picture(PhonePicture which) const {
     const std::array<JpegPicture*, kPhonePictureCount> pictures = {K750, K700,  K500, S700,

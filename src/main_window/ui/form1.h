@@ -107,6 +107,8 @@ private:
     void connectHandlers();
     void openLink(const QString& target);
     void setStatus(const QString& text);
+    // Shows the chosen model and entry in the value labels.
+    void showChosen();
     JpegPicture* picture(PhonePicture which) const;
 
     AppContext& context_;
@@ -116,6 +118,13 @@ private:
     // The chosen model's variant catalogue, and the line behind each row of ListBox2.
     CatalogueLines variantLines_;
     std::vector<qsizetype> fileSystemRows_;
+    // The chosen model and file-system entry as the catalogue's bytes: what the
+    // value labels show and what "Update customize.xml" writes.
+    struct Chosen {
+        QByteArray model;
+        FileSystemEntry entry;
+    };
+    Chosen chosen_;
     // customize.xml as last read; written back with the fixed lines replaced.
     Lines template_;
     // Only a template that was read may be written over the file.
