@@ -145,7 +145,7 @@ void TForm3::createControls() {
     QPushButton** open[] = {&Button1, &Button2, &Button3, &Button4, &Button5, &Button6};
     QCheckBox** midi[] = {&Write1, &Write2, &Write3, &Write4, &Write5, &Write6};
     QCheckBox** amr[] = {&AMR1, &AMR2, &AMR3, &AMR4, &AMR5, &AMR6};
-    QLineEdit** amrPath[] = {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5, &Edit6};
+    QLineEdit** amrEdit[] = {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5, &Edit6};
     for (int i = 0; i < 6; ++i) {
         const QString n = QString::number(i + 1);
         const int y = 64 + 40 * i;
@@ -157,8 +157,8 @@ void TForm3::createControls() {
                           192, y, 75, 21);
         *midi[i] = soundBox(QStringLiteral("Write") + n, 304, y, GroupBox1);
         *amr[i] = soundBox(QStringLiteral("AMR") + n, 336, y, GroupBox1);
-        *amrPath[i] = hiddenEdit(QStringLiteral("Edit") + n, Panel1);
-        rows_[i] = AlertRow{*sms[i], *open[i], *midi[i], *amr[i], *amrPath[i], {}};
+        *amrEdit[i] = hiddenEdit(QStringLiteral("Edit") + n, Panel1);
+        rows_[i] = AlertRow{*sms[i], *open[i], *midi[i], *amr[i], *amrEdit[i], {}, {}};
     }
 
     GroupBox2 =
@@ -276,7 +276,7 @@ void TForm3::FormCreate() {
     removeMaximizeBox(this);
     for (AlertRow& row : rows_) {
         row.sms->setText(QString());
-        row.amrPath->clear();
+        setAmrPath(row, QString());
     }
     for (AlertRow& row : rows_) {
         row.midi->setEnabled(false);
@@ -313,7 +313,7 @@ std::optional<QString> TForm3::openMidiFile() {
 
 void TForm3::chooseAlertSound(AlertRow& row) {
     row.sms->setTextColor(Qt::black);
-    row.amrPath->clear();
+    setAmrPath(row, QString());
     row.midi->setChecked(false);
     row.midi->setEnabled(false);
     row.amr->setChecked(false);
@@ -333,7 +333,7 @@ void TForm3::chooseAlertSound(AlertRow& row) {
     if (const std::optional<QString> amr = existingAmrCompanion(file)) {
         row.amr->setChecked(true);
         row.amr->setEnabled(true);
-        row.amrPath->setText(*amr);
+        setAmrPath(row, *amr);
     }
 }
 
@@ -369,16 +369,17 @@ void TForm3::Button7Click() {
     }
     const QString& file = *chosen;
     if (showMidiChoice(CameraLabel, file, kCameraPathWidth)) {
-        cameraMidiPath_ = file;
+        camera_.midiPath = file;
     }
     const std::optional<QString> amr = existingAmrCompanion(file);
     if (!amr) {
         return;
     }
     // On purpose the camera's MIDI and AMR files may come from different choices.
-    Edit7->setText(*amr);
+    camera_.amrPath = *amr;
+    Edit7->setText(camera_.amrPath);
     // "Replace" writes the camera's MIDI path: never offer it before one was accepted.
-    if (!cameraMidiPath_.isEmpty()) {
+    if (!camera_.midiPath.isEmpty()) {
         RadioButton2->setEnabled(true);
         RadioButton2->setChecked(true);
     }
@@ -388,6 +389,11 @@ void TForm3::showStateIcon(JpegPicture* icon) {
     for (JpegPicture* image : {Image2, Image3, Image4}) {
         image->setVisible(image == icon);
     }
+}
+
+void TForm3::setAmrPath(AlertRow& row, const QString& path) {
+    row.amrPath = path;
+    row.amrEdit->setText(path);
 }
 
 void TForm3::RadioButton1Click() { showStateIcon(Image3); }
@@ -402,15 +408,15 @@ void TForm3::Button10Click() {
     for (size_t i = 0; i < rows_.size(); ++i) {
         const AlertRow& row = rows_[i];
         choices.alerts[i] = {row.midi->isChecked(), row.midiPath, row.amr->isChecked(),
-                             row.amrPath->text()};
+                             row.amrPath};
     }
     if (RadioButton2->isChecked()) {
         choices.camera = script::CameraSound::Replace;
     } else if (RadioButton1->isChecked()) {
         choices.camera = script::CameraSound::Delete;
     }
-    choices.cameraMidiPath = cameraMidiPath_;
-    choices.cameraAmrPath = Edit7->text();
+    choices.cameraMidiPath = camera_.midiPath;
+    choices.cameraAmrPath = camera_.amrPath;
     Memo1->appendLines(script::soundScript(choices));
     Button11->setEnabled(true);
 }

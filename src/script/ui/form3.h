@@ -103,7 +103,7 @@ public:
     QLabel* Label5;
     QLabel* Label6;
 
-    // Never shown: the AMR paths of rows 1 to 6 and of the camera sound.
+    // Never shown: they show the AMR paths of rows 1 to 6 and of the camera sound.
     QLineEdit* Edit1;
     QLineEdit* Edit2;
     QLineEdit* Edit3;
@@ -122,8 +122,14 @@ private:
         QPushButton* open;
         QCheckBox* midi;
         QCheckBox* amr;
-        QLineEdit* amrPath;
-        QString midiPath;  // the last MIDI file accepted for the row
+        QLineEdit* amrEdit;  // shows amrPath
+        QString midiPath;    // the last MIDI file accepted for the row
+        QString amrPath;     // its AMR companion, when found at the last choice
+    };
+    // The camera sound's files; Edit7 shows amrPath.
+    struct CameraFiles {
+        QString midiPath;  // the last camera MIDI file accepted
+        QString amrPath;   // the last AMR companion found
     };
 
     void createControls();
@@ -137,12 +143,13 @@ private:
     // Runs the shared open dialog; the chosen name as the system writes it.
     std::optional<QString> openMidiFile();
     void showStateIcon(JpegPicture* icon);
+    void setAmrPath(AlertRow& row, const QString& path);
 
     AppContext& context_;
     WindowSet& windows_;
     std::array<AlertRow, 6> rows_;
-    QString cameraMidiPath_;  // the last camera MIDI file accepted
-    OpenDialog openDialog_;   // its file name: the last one chosen
+    CameraFiles camera_;
+    OpenDialog openDialog_;  // its file name: the last one chosen
     QString saveFileName_;
     bool outerSizeSet_ = false;
 };
