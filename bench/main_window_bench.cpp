@@ -10,7 +10,6 @@
 #include <memory>
 
 #include "bench_support.h"
-#include "common/ui/app_context.h"
 #include "common/ui/platform.h"
 #include "main_window/ui/form1.h"
 #include "main_window/ui/list_box.h"
@@ -32,13 +31,11 @@ QByteArray customizeTemplate(qsizetype bytes) {
 // A shown main window over a temporary start folder.
 class Fixture {
 public:
-    Fixture() : context_{platform_, dir_.path(), dir_.path() + "/"} {}
     void write(const QString& relative, const QByteArray& bytes) {
         writeFile(dir_.filePath(relative), bytes);
     }
     trellan::TForm1& start() {
-        form_ = std::make_unique<trellan::TForm1>(context_, windows_);
-        windows_.form1 = form_.get();
+        form_ = std::make_unique<trellan::TForm1>(platform_, dir_.path());
         form_->FormCreate();
         form_->show();
         QApplication::processEvents();
@@ -48,8 +45,6 @@ public:
 private:
     QTemporaryDir dir_;
     trellan::bench::SilentPlatform platform_;
-    trellan::AppContext context_;
-    trellan::WindowSet windows_;
     std::unique_ptr<trellan::TForm1> form_;
 };
 

@@ -94,9 +94,7 @@ BENCHMARK(BM_PreviewAppendLine)
 
 // A script generator with all six rows and the camera replaced.
 struct FilledForm {
-    FilledForm()
-        : context{platform, QDir::currentPath(), QDir::currentPath() + "/"},
-          form(context, windows) {
+    FilledForm() : form(platform) {
         for (int i = 1; i <= 7; ++i) {
             const QString base = dir.filePath(QStringLiteral("Sounds/tone %1").arg(i));
             QDir().mkpath(QFileInfo(base).absolutePath());
@@ -120,8 +118,6 @@ struct FilledForm {
 
     QTemporaryDir dir;
     BenchPlatform platform;
-    trellan::AppContext context;
-    trellan::WindowSet windows;
     TForm3 form;
 };
 

@@ -8,6 +8,7 @@
 #include "about/about_text.h"
 #include "about/ui/form2_texts.h"
 #include "common/ui/guard.h"
+#include "common/ui/platform.h"
 #include "common/ui/window_util.h"
 
 namespace trellan {
@@ -32,7 +33,7 @@ void fitFontToText(QPlainTextEdit* memo) {
 
 }  // namespace
 
-TForm2::TForm2(AppContext& context, WindowSet&) : QWidget(nullptr) {
+TForm2::TForm2(Platform& platform) : QWidget(nullptr) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("About Trellan"));
     setFont(sansSerifFont(11));
@@ -51,8 +52,7 @@ TForm2::TForm2(AppContext& context, WindowSet&) : QWidget(nullptr) {
     Button1 = new QPushButton(QStringLiteral("Close window"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(8, 208, 281, 25);
-    connectGuarded(context.platform, Button1, &QPushButton::clicked, this,
-                   [this] { Button1Click(); });
+    connectGuarded(platform, Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     makeAccessible(this, kForm2Texts);
 }
 

@@ -2,18 +2,18 @@
 
 #include <QWidget>
 
-#include "common/ui/app_context.h"
-
 class QPlainTextEdit;
 class QPushButton;
 
 namespace trellan {
 
+class Platform;
+
 // The About window.
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
-    TForm2(AppContext& context, WindowSet& windows);
+    explicit TForm2(Platform& platform);
 
     void FormCreate();
     void Button1Click();

@@ -27,9 +27,9 @@
 #include "common/text8.h"
 #include "common/ui/guard.h"
 #include "common/ui/labeled_edit.h"
+#include "common/ui/platform.h"
 #include "common/ui/window_util.h"
 #include "script/script_lines.h"
-#include "script/ui/form3.h"
 #include "script/ui/script_preview.h"
 
 namespace trellan {
@@ -66,8 +66,8 @@ QGroupBox* placeGroup(QWidget* parent, const char* name, const QString& title, i
 
 }  // namespace
 
-TForm4::TForm4(AppContext& context, WindowSet& windows)
-    : QWidget(nullptr), context_(context), windows_(windows) {
+TForm4::TForm4(Platform& platform, const QString& programFolder)
+    : QWidget(nullptr), platform_(platform), programFolder_(programFolder) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Calvorn Trellan - Script Generator - Advanced..."));
     setFont(sansSerifFont(11));
@@ -269,7 +269,7 @@ void TForm4::buildDeleteGroup() {
 }
 
 void TForm4::connectHandlers() {
-    Platform& platform = context_.platform;
+    Platform& platform = platform_;
     auto onClick = [&](QPushButton* button, void (TForm4::*handler)()) {
         connectGuarded(platform, button, &QPushButton::clicked, this,
                        [this, handler] { (this->*handler)(); });
@@ -278,7 +278,7 @@ void TForm4::connectHandlers() {
     auto onSelected = [&](QRadioButton* button, void (TForm4::*handler)()) {
         QObject::connect(button, &QRadioButton::toggled, this, [this, handler](bool checked) {
             if (checked) {
-                runGuarded(context_.platform, [this, handler] { (this->*handler)(); });
+                runGuarded(platform_, [this, handler] { (this->*handler)(); });
             }
         });
     };
@@ -347,7 +347,7 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event) {
                 break;
             case QEvent::KeyPress: {
                 bool swallowed = true;
-                runGuarded(context_.platform,
+                runGuarded(platform_,
                            [&] { swallowed = Edit2KeyDown(edit, static_cast<QKeyEvent*>(event)); });
                 return swallowed;
             }
@@ -376,7 +376,7 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event) {
         // or a closed context menu.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            runGuarded(context_.platform, [this] { Edit7Enter(); });
+            runGuarded(platform_, [this] { Edit7Enter(); });
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -399,7 +399,7 @@ void TForm4::appendStatus(const QString& line) { Memo3->appendPlainText(line); }
 
 TForm4::CatalogueText TForm4::readCatalogue(const QString& relative) const {
     CatalogueText catalogue;
-    catalogue.bytes = splitLines(readWholeFile(context_.programFolder + relative)).lines;
+    catalogue.bytes = splitLines(readWholeFile(programFolder_ + relative)).lines;
     for (const QByteArray& line : catalogue.bytes) {
         catalogue.text << fromSystem8(line);
     }
@@ -411,7 +411,7 @@ bool TForm4::lineReachesScript(const CatalogueText& catalogue, qsizetype line,
     if (passesThroughSystem8(catalogue.bytes.at(static_cast<std::size_t>(line)))) {
         return true;
     }
-    context_.platform.errorBox(
+    platform_.errorBox(
         this, QStringLiteral("\"%1\" in %2 holds characters that cannot be written to a script "
                              "unchanged! Please correct them in %2.")
                   .arg(catalogue.text.at(line), QFileInfo(relative).fileName()));
@@ -424,14 +424,14 @@ void TForm4::setDialogPattern(const QString& pattern) {
 }
 
 std::optional<QString> TForm4::openFileWithExtension(const QString& extension) {
-    const auto chosen = openDialog_.execute(context_.platform, this);
+    const auto chosen = openDialog_.execute(platform_, this);
     if (!chosen || !fileExists(*chosen)) {
         return std::nullopt;
     }
     if (script::extensionOf(*chosen) != extension) {
-        context_.platform.errorBox(
-            this, QStringLiteral("Could not open file! Must be right format and have ") +
-                      extension + QStringLiteral(" extension!"));
+        platform_.errorBox(this,
+                           QStringLiteral("Could not open file! Must be right format and have ") +
+                               extension + QStringLiteral(" extension!"));
         return std::nullopt;
     }
     return chosen;
@@ -447,18 +447,16 @@ void TForm4::FormCreate() {
     loadBandLocks();
 }
 
-void TForm4::FormClose() {
-    if (windows_.form3 != nullptr) {
-        windows_.form3->setEnabled(true);
-        // The keys go back to the window the user came from, whatever the desktop picks.
-        if (windows_.form3->isVisible()) {
-            windows_.form3->activateWindow();
-        }
-    }
+void TForm4::openWithScript(const QString& script) {
+    showWindow(this);
+    Memo1->clear();
+    Memo1->setWholeText(script);
 }
 
+void TForm4::FormClose() { emit closed(); }
+
 void TForm4::closeEvent(QCloseEvent* event) {
-    runGuarded(context_.platform, [this] { FormClose(); });
+    runGuarded(platform_, [this] { FormClose(); });
     event->accept();
 }
 
@@ -468,12 +466,8 @@ void TForm4::closeWindow() {
 }
 
 void TForm4::Button5Click() {
-    TForm3* form3 = windows_.form3;
-    form3->Memo1->clear();
-    form3->Memo1->setWholeText(Memo1->wholeText());
+    emit handedBack(Memo1->wholeText());
     closeWindow();
-    form3->setEnabled(true);
-    form3->Button11->setEnabled(true);
 }
 
 void TForm4::Button6Click() {

@@ -6,7 +6,6 @@
 
 #include "advanced/file_change.h"
 #include "advanced/language_delete.h"
-#include "common/ui/app_context.h"
 #include "common/ui/open_dialog.h"
 
 class QCheckBox;
@@ -23,6 +22,7 @@ class QRadioButton;
 namespace trellan {
 
 class LabeledEdit;
+class Platform;
 class ScriptPreview;
 
 // The advanced script generator: takes the script generator's lines, appends
@@ -31,7 +31,12 @@ class ScriptPreview;
 class TForm4 : public QWidget {
     Q_OBJECT
 public:
-    TForm4(AppContext& context, WindowSet& windows);
+    // `programFolder` holds the catalogues, with a trailing separator.
+    TForm4(Platform& platform, const QString& programFolder);
+
+    // "Add more..." of the script generator: shows this window and puts the
+    // script into its preview; nothing else of the window changes.
+    void openWithScript(const QString& script);
 
     // Lifecycle and hand-back.
     void FormCreate();
@@ -142,6 +147,12 @@ public:
     QLineEdit* Edit7;
     QPushButton* Button13;
 
+signals:
+    // "OK! (Back)": the script generator is to take this script.
+    void handedBack(const QString& script);
+    // The window closed, whether by "OK! (Back)", "Cancel" or its close box.
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -189,8 +200,8 @@ private:
     void chooseDeleteKind(advanced::DeleteKind kind);
     bool showDigitFieldMenu(QLineEdit* edit, const QPoint& globalPos);
 
-    AppContext& context_;
-    WindowSet& windows_;
+    Platform& platform_;
+    const QString programFolder_;
 
     OpenDialog openDialog_;  // OpenDialog1, shared by the Open buttons of both file groups
 

@@ -5,6 +5,7 @@
 
 #include "advanced/ui/form4.h"
 #include "common/ui/labeled_edit.h"
+#include "common/ui/platform.h"
 #include "script/companion.h"
 #include "script/script_lines.h"
 #include "script/ui/script_preview.h"
@@ -87,7 +88,7 @@ void TForm4::Button1Click() {
     if (fileChangeMode_ == FileChangeMode::ChangeSounds) {
         const std::optional<QString> amr = script::findCompanion(path, script::Companion::Amr);
         if (!amr) {
-            context_.platform.errorBox(this, script::missingCompanionText(script::Companion::Amr));
+            platform_.errorBox(this, script::missingCompanionText(script::Companion::Amr));
             return;
         }
         amrCompanion_ = *amr;
@@ -104,7 +105,7 @@ void TForm4::Button2Click() {
     const QString name = index < 0 ? QString() : ComboBox1->itemText(index);
     // An empty name would make the lines name the phone folder itself.
     if (usesList && name.isEmpty()) {
-        context_.platform.errorBox(
+        platform_.errorBox(
             this,
             QStringLiteral("No internal filename selected! Please choose one from the list."));
         return;

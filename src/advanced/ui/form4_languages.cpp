@@ -7,6 +7,7 @@
 #include "advanced/file_change.h"
 #include "advanced/ui/form4.h"
 #include "common/ui/labeled_edit.h"
+#include "common/ui/platform.h"
 #include "script/companion.h"
 #include "script/ui/script_preview.h"
 
@@ -28,7 +29,7 @@ void TForm4::Button9Click() {
     const QString& path = *chosen;
     const std::optional<QString> companion = script::findCompanion(path, script::Companion::T9);
     if (!companion) {
-        context_.platform.errorBox(this, script::missingCompanionText(script::Companion::T9));
+        platform_.errorBox(this, script::missingCompanionText(script::Companion::T9));
         // The language file is taken without its dictionary.
         languagePath_ = path;
         LabeledEdit2->showShortenedPath(path, 100);
@@ -83,7 +84,7 @@ void TForm4::Button10Click() {
     const QString& path = standard ? languagePath_ : singleT9Path_;
     // "Add" is enabled by either Open; the current mode's file may never have been chosen.
     if (path.isEmpty()) {
-        context_.platform.errorBox(
+        platform_.errorBox(
             this, standard
                       ? QStringLiteral("No language file chosen! Please open a .lng file first.")
                       : QStringLiteral("No T9 file chosen! Please open a .t9 file first."));
@@ -120,18 +121,18 @@ void TForm4::Button13Click() {
     const QString name = Edit7->text();
     switch (advanced::deleteNameProblem(kind, name)) {
         case advanced::DeleteNameProblem::Empty:
-            context_.platform.errorBox(
+            platform_.errorBox(
                 this,
                 QStringLiteral("No filename entered! Please type the name of the file to delete."));
             return;
         case advanced::DeleteNameProblem::StillHint:
-            context_.platform.errorBox(
+            platform_.errorBox(
                 this, QStringLiteral("\"%1\" is not a filename! Please type the name of the file "
                                      "to delete.")
                           .arg(name));
             return;
         case advanced::DeleteNameProblem::LeavesFolder:
-            context_.platform.errorBox(
+            platform_.errorBox(
                 this, QStringLiteral("The filename must not contain \"/\" or \"\\\"! Only files "
                                      "in the chosen folder can be deleted."));
             return;

@@ -10,6 +10,7 @@
 #include "advanced/gdfs_options.h"
 #include "advanced/key_filter.h"
 #include "advanced/ui/form4.h"
+#include "common/ui/platform.h"
 #include "script/ui/script_preview.h"
 
 namespace trellan {
@@ -34,16 +35,15 @@ void TForm4::Button4Click() {
     const advanced::BandLockLookup lookup = advanced::findBandLock(bandLockCatalogue_.text, name);
     switch (lookup.result) {
         case advanced::BandLockLookup::Result::UnknownName:
-            context_.platform.errorBox(this,
-                                       QStringLiteral("No bandlock named \"%1\" in the list! "
-                                                      "Please choose a bandlock from the list.")
-                                           .arg(name));
+            platform_.errorBox(this, QStringLiteral("No bandlock named \"%1\" in the list! "
+                                                    "Please choose a bandlock from the list.")
+                                         .arg(name));
             return;
         case advanced::BandLockLookup::Result::NoDataLine:
-            context_.platform.errorBox(
-                this, QStringLiteral("Bandlock \"%1\" has no data line above its name "
-                                     "in bandlock.cdt!")
-                          .arg(name));
+            platform_.errorBox(this,
+                               QStringLiteral("Bandlock \"%1\" has no data line above its name "
+                                              "in bandlock.cdt!")
+                                   .arg(name));
             return;
         case advanced::BandLockLookup::Result::Found:
             break;
@@ -86,7 +86,7 @@ void TForm4::Edit5Change() { CheckBox4->setChecked(true); }
 bool TForm4::Edit2KeyDown(QLineEdit* edit, QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
         // Every paste key (Ctrl+V, Shift+Insert) pastes digits only.
-        const std::optional<QString> clipboard = context_.platform.clipboardText();
+        const std::optional<QString> clipboard = platform_.clipboardText();
         if (clipboard && advanced::pasteAllowed(clipboard)) {
             edit->insert(*clipboard);
         }
@@ -101,7 +101,7 @@ bool TForm4::Edit2KeyDown(QLineEdit* edit, QKeyEvent* event) {
     stroke.hasText = !event->text().isEmpty();
     std::optional<QString> clipboard;
     if (stroke.modifiers.testFlag(Qt::ControlModifier)) {
-        clipboard = context_.platform.clipboardText();
+        clipboard = platform_.clipboardText();
     }
     return advanced::digitFieldKey(stroke, clipboard) == advanced::KeyVerdict::Reject;
 }
@@ -122,7 +122,7 @@ bool TForm4::showDigitFieldMenu(QLineEdit* edit, const QPoint& globalPos) {
     menu->addSeparator();
     add("edit-cut", QStringLiteral("Cu&t"), selected, [edit] { edit->cut(); });
     add("edit-copy", QStringLiteral("&Copy"), selected, [edit] { edit->copy(); });
-    const std::optional<QString> clipboard = context_.platform.clipboardText();
+    const std::optional<QString> clipboard = platform_.clipboardText();
     add("edit-paste", QStringLiteral("&Paste"),
         clipboard.has_value() && advanced::pasteAllowed(clipboard),
         [edit, text = clipboard.value_or(QString())] { edit->insert(text); });

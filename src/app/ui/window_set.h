@@ -1,10 +1,24 @@
 #pragma once
 
-#include "common/ui/app_context.h"
+#include "app/ui/app_context.h"
 
 namespace trellan {
 
-// Owns the four windows for the life of the program.
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+
+// The four long-lived windows.
+struct WindowSet {
+    TForm1* form1 = nullptr;
+    TForm2* form2 = nullptr;
+    TForm3* form3 = nullptr;
+    TForm4* form4 = nullptr;
+};
+
+// Owns the four windows for the life of the program, and carries out who shows
+// whom: the windows only announce what the user asked of them.
 class Windows {
 public:
     // Creates the main window, About, the script generator and the advanced
@@ -18,6 +32,8 @@ public:
     WindowSet& set() { return set_; }
 
 private:
+    void connectWindows();
+
     WindowSet set_;
 };
 

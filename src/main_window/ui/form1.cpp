@@ -11,19 +11,18 @@
 #include <algorithm>
 #include <array>
 
-#include "about/ui/form2.h"
 #include "common/app_title.h"
 #include "common/file_io.h"
 #include "common/text8.h"
 #include "common/ui/guard.h"
 #include "common/ui/jpeg_picture.h"
+#include "common/ui/platform.h"
 #include "common/ui/window_util.h"
 #include "main_window/catalogue.h"
 #include "main_window/customize_xml.h"
 #include "main_window/links.h"
 #include "main_window/ui/form1_texts.h"
 #include "main_window/ui/list_box.h"
-#include "script/ui/form3.h"
 
 namespace trellan {
 namespace {
@@ -97,8 +96,8 @@ void fitFontToWidth(QWidget* widget, int width) {
 
 }  // namespace
 
-TForm1::TForm1(AppContext& context, WindowSet& windows)
-    : QWidget(nullptr), context_(context), windows_(windows) {
+TForm1::TForm1(Platform& platform, const QString& startFolder)
+    : QWidget(nullptr), platform_(platform), startFolder_(startFolder) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kAppTitle);
     setFont(sansSerifFont(11));
@@ -271,7 +270,7 @@ void TForm1::buildRightColumn(QWidget* parent) {
 }
 
 void TForm1::connectHandlers() {
-    Platform& platform = context_.platform;
+    Platform& platform = platform_;
     connectGuarded(platform, ListBox1, &ListBox::Click, this, [this] { ListBox1Click(); });
     connectGuarded(platform, ListBox2, &ListBox::Click, this, [this] { ListBox2Click(); });
     connectGuarded(platform, Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
@@ -284,12 +283,12 @@ void TForm1::connectHandlers() {
     // A radio button's handler runs when it becomes checked, also by the program.
     connect(CameraOn, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked) {
-            runGuarded(context_.platform, [this] { CameraOnClick(); });
+            runGuarded(platform_, [this] { CameraOnClick(); });
         }
     });
     connect(CameraOff, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked) {
-            runGuarded(context_.platform, [this] { CameraOffClick(); });
+            runGuarded(platform_, [this] { CameraOffClick(); });
         }
     });
 }
@@ -306,7 +305,7 @@ void TForm1::FormCreate() {
     models_ = CatalogueLines();
     fileSystemRows_.clear();
 
-    const QString base = context_.startFolder;
+    const QString base = startFolder_;
     models_ = readModelCatalogue(base);
     QStringList rows;
     rows.reserve(models_.size());
@@ -339,7 +338,7 @@ void TForm1::ListBox1Click() {
     ListBox2->clear();
     fileSystemRows_.clear();
 
-    variantLines_ = readVariantCatalogue(context_.startFolder, model);
+    variantLines_ = readVariantCatalogue(startFolder_, model);
     fileSystemRows_ = fileSystemLines(variantLines_);
     QStringList rows;
     rows.reserve(static_cast<qsizetype>(fileSystemRows_.size()));
@@ -395,7 +394,7 @@ void TForm1::Label6Click() { openLink(QStringLiteral("mailto:") + kMakerMailAddr
 
 void TForm1::Label11Click() { openLink(kSetool2Page); }
 
-void TForm1::Panel4Click() { showWindow(windows_.form2); }
+void TForm1::Panel4Click() { emit aboutRequested(); }
 
 void TForm1::Button1Click() {
     if (!templateRead_) {
@@ -405,22 +404,19 @@ void TForm1::Button1Click() {
     const CustomizeValues values{entry.cdaNumber,      entry.revision,     chosen_.model,
                                  entry.country,        entry.operatorName, entry.fileSystem,
                                  CameraOn->isChecked()};
-    const QString path = customizeXmlPath(context_.startFolder);
+    const QString path = customizeXmlPath(startFolder_);
     const std::vector<CustomizeSetting> notWritten = writeCustomizeXml(path, template_, values);
     template_ = splitLines(readWholeFile(path));
     setStatus(customizeSavedStatus(notWritten));
 }
 
-void TForm1::Button3Click() {
-    showWindow(windows_.form3);
-    windows_.form3->FormCreate();
-}
+void TForm1::Button3Click() { emit scriptGeneratorRequested(); }
 
 void TForm1::openLink(const QString& target) {
-    if (!context_.platform.shellOpen(this, target)) {
-        context_.platform.messageBox(
-            nullptr, kAppTitle, QStringLiteral("Internetseite konnte nicht ge\u00f6ffnet werden!"),
-            MessageIcon::None);
+    if (!platform_.shellOpen(this, target)) {
+        platform_.messageBox(nullptr, kAppTitle,
+                             QStringLiteral("Internetseite konnte nicht ge\u00f6ffnet werden!"),
+                             MessageIcon::None);
     }
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QWidget>
 #include <vector>
 
 #include "common/lines.h"
-#include "common/ui/app_context.h"
 #include "main_window/catalogue.h"
 #include "main_window/picture_table.h"
 
@@ -20,13 +20,15 @@ namespace trellan {
 class ClickLabel;
 class JpegPicture;
 class ListBox;
+class Platform;
 
 // The main window: choosing a model and a flash variant from the catalogues,
 // showing its data, and rewriting customize.xml.
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    TForm1(AppContext& context, WindowSet& windows);
+    // `startFolder` holds cda/models.cdt and customize.xml.
+    TForm1(Platform& platform, const QString& startFolder);
 
     // Creation handler; "Clear all fields" runs it too.
     void FormCreate();
@@ -97,6 +99,12 @@ public:
     // Bottom band: the status bar.
     QLabel* Panel3;
 
+signals:
+    // The "i" panel asks for the About window, "Script generator" for the
+    // script generator shown and reset.
+    void aboutRequested();
+    void scriptGeneratorRequested();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -111,8 +119,8 @@ private:
     void showChosen();
     JpegPicture* picture(PhonePicture which) const;
 
-    AppContext& context_;
-    WindowSet& windows_;
+    Platform& platform_;
+    const QString startFolder_;
     // The model catalogue behind the rows of ListBox1.
     CatalogueLines models_;
     // The chosen model's variant catalogue, and the line behind each row of ListBox2.

@@ -13,11 +13,11 @@
 #include <QVBoxLayout>
 #include <type_traits>
 
-#include "advanced/ui/form4.h"
 #include "common/file_io.h"
 #include "common/ui/guard.h"
 #include "common/ui/jpeg_picture.h"
 #include "common/ui/labeled_edit.h"
+#include "common/ui/platform.h"
 #include "common/ui/window_util.h"
 #include "script/companion.h"
 #include "script/script_file.h"
@@ -108,10 +108,9 @@ JpegPicture* picture(const QString& name, const QString& resource, int x, int y,
 
 }  // namespace
 
-TForm3::TForm3(AppContext& context, WindowSet& windows)
+TForm3::TForm3(Platform& platform)
     : QWidget(nullptr),
-      context_(context),
-      windows_(windows),
+      platform_(platform),
       openDialog_{kMidiFilter, {}, {}},
       saveFileName_(kProposedScriptName) {
     setObjectName(QStringLiteral("Form3"));
@@ -220,7 +219,7 @@ void TForm3::createControls() {
 }
 
 void TForm3::connectHandlers() {
-    Platform& platform = context_.platform;
+    Platform& platform = platform_;
     void (TForm3::*openHandlers[])() = {&TForm3::Button1Click, &TForm3::Button2Click,
                                         &TForm3::Button3Click, &TForm3::Button4Click,
                                         &TForm3::Button5Click, &TForm3::Button6Click};
@@ -303,7 +302,7 @@ void TForm3::Button5Click() { chooseAlertSound(rows_[4]); }
 void TForm3::Button6Click() { chooseAlertSound(rows_[5]); }
 
 std::optional<QString> TForm3::openMidiFile() {
-    const std::optional<QString> chosen = openDialog_.execute(context_.platform, this);
+    const std::optional<QString> chosen = openDialog_.execute(platform_, this);
     if (!chosen) {
         return std::nullopt;
     }
@@ -344,7 +343,7 @@ bool TForm3::showMidiChoice(LabeledEdit* edit, const QString& file, int width) {
         return false;
     }
     if (script::extensionOf(file) != script::kMidExtension) {
-        context_.platform.errorBox(this, kNotMidi);
+        platform_.errorBox(this, kNotMidi);
         return false;
     }
     edit->showShortenedPath(file, width);
@@ -354,7 +353,7 @@ bool TForm3::showMidiChoice(LabeledEdit* edit, const QString& file, int width) {
 std::optional<QString> TForm3::existingAmrCompanion(const QString& midiFile) {
     std::optional<QString> amr = script::findCompanion(midiFile, script::Companion::Amr);
     if (!amr) {
-        context_.platform.errorBox(this, script::missingCompanionText(script::Companion::Amr));
+        platform_.errorBox(this, script::missingCompanionText(script::Companion::Amr));
     }
     return amr;
 }
@@ -423,7 +422,7 @@ void TForm3::Button10Click() {
 
 void TForm3::Button11Click() {
     const std::optional<QString> chosen =
-        context_.platform.saveFile(this, {kScriptFilter, saveFileName_, {}, QStringLiteral("txt")});
+        platform_.saveFile(this, {kScriptFilter, saveFileName_, {}, QStringLiteral("txt")});
     if (!chosen) {
         return;
     }
@@ -433,9 +432,14 @@ void TForm3::Button11Click() {
 
 void TForm3::Button12Click() {
     setEnabled(false);
-    showWindow(windows_.form4);
-    windows_.form4->Memo1->clear();
-    windows_.form4->Memo1->setWholeText(Memo1->wholeText());
+    emit addMoreRequested(Memo1->wholeText());
+}
+
+void TForm3::takeHandBack(const QString& script) {
+    Memo1->clear();
+    Memo1->setWholeText(script);
+    setEnabled(true);
+    Button11->setEnabled(true);
 }
 
 void TForm3::Button9Click() { hide(); }

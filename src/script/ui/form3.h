@@ -5,7 +5,6 @@
 #include <array>
 #include <optional>
 
-#include "common/ui/app_context.h"
 #include "common/ui/open_dialog.h"
 
 class QCheckBox;
@@ -20,6 +19,7 @@ namespace trellan {
 
 class JpegPicture;
 class LabeledEdit;
+class Platform;
 class ScriptPreview;
 
 // The script generator: replaces the six message alert sounds and deals with
@@ -27,7 +27,7 @@ class ScriptPreview;
 class TForm3 : public QWidget {
     Q_OBJECT
 public:
-    TForm3(AppContext& context, WindowSet& windows);
+    explicit TForm3(Platform& platform);
 
     // Creation handler and reset routine ("Reset", the main window's "Script generator").
     void FormCreate();
@@ -50,6 +50,10 @@ public:
     void Button11Click();  // "Save"
     void Button12Click();  // "Add more..."
     void Button9Click();   // "Close"
+
+    // The advanced window hands its script back: it replaces the preview, and
+    // this window and its "Save" button are enabled again.
+    void takeHandBack(const QString& script);
 
     QFrame* Panel1;
 
@@ -112,6 +116,11 @@ public:
     QLineEdit* Edit6;
     QLineEdit* Edit7;
 
+signals:
+    // "Add more...": the advanced window is to take over this script, while
+    // this window stays disabled until it is closed.
+    void addMoreRequested(const QString& script);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -145,8 +154,7 @@ private:
     void showStateIcon(JpegPicture* icon);
     void setAmrPath(AlertRow& row, const QString& path);
 
-    AppContext& context_;
-    WindowSet& windows_;
+    Platform& platform_;
     std::array<AlertRow, 6> rows_;
     CameraFiles camera_;
     OpenDialog openDialog_;  // its file name: the last one chosen

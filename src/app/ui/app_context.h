@@ -6,13 +6,8 @@
 
 namespace trellan {
 
-class TForm1;
-class TForm2;
-class TForm3;
-class TForm4;
-
-// What every window is given: the platform layer and the two folders the
-// program's relative paths are resolved against.
+// What the program gives its windows: the platform layer and the two folders
+// the program's relative paths are resolved against.
 struct AppContext {
     Platform& platform;
     // Current folder at start-up: "cda/models.cdt" and customize.xml live below it,
@@ -20,14 +15,6 @@ struct AppContext {
     QString startFolder;
     // Folder of the program's own file, with a trailing separator.
     QString programFolder;
-};
-
-// The four long-lived windows; they reach each other through it.
-struct WindowSet {
-    TForm1* form1 = nullptr;
-    TForm2* form2 = nullptr;
-    TForm3* form3 = nullptr;
-    TForm4* form4 = nullptr;
 };
 
 }  // namespace trellan
