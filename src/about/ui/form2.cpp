@@ -3,35 +3,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
-#include <QTextDocument>
 
 #include "about/about_text.h"
 #include "about/ui/form2_texts.h"
+#include "common/ui/controls.h"
 #include "common/ui/guard.h"
 #include "common/ui/platform.h"
 #include "common/ui/window_util.h"
 
 namespace trellan {
-namespace {
-
-// The memo has no scroll bars. Where MS Sans Serif is missing its fallback runs
-// larger, so shrink it until the whole text shows.
-void fitFontToText(QPlainTextEdit* memo) {
-    const int frame = 2 * memo->frameWidth();
-    QTextDocument probe;
-    probe.setDocumentMargin(memo->document()->documentMargin());
-    probe.setPlainText(memo->toPlainText());
-    probe.setTextWidth(memo->width() - frame);
-    QFont font = memo->font();
-    probe.setDefaultFont(font);
-    while (font.pixelSize() > 8 && probe.size().height() > memo->height() - frame) {
-        font.setPixelSize(font.pixelSize() - 1);
-        probe.setDefaultFont(font);
-    }
-    memo->setFont(font);
-}
-
-}  // namespace
 
 TForm2::TForm2(Platform& platform) : QWidget(nullptr) {
     setObjectName(QStringLiteral("Form2"));
@@ -40,18 +20,15 @@ TForm2::TForm2(Platform& platform) : QWidget(nullptr) {
     setFixedSize(296, 241);
     move(606, 220);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setGeometry(8, 8, 281, 193);
+    Memo1 = placed<QPlainTextEdit>(this, QStringLiteral("Memo1"), QRect(8, 8, 281, 193));
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setPlainText(QStringLiteral("Memo1"));
 
-    Button1 = new QPushButton(QStringLiteral("Close window"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(8, 208, 281, 25);
+    Button1 = captioned<QPushButton>(this, QStringLiteral("Button1"),
+                                     QStringLiteral("Close window"), QRect(8, 208, 281, 25));
     connectGuarded(platform, Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     makeAccessible(this, kForm2Texts);
 }
@@ -71,7 +48,8 @@ void TForm2::showEvent(QShowEvent* event) {
     // for a window that may never be shown.
     if (!fitted_) {
         fitted_ = true;
-        fitFontToText(Memo1);
+        // The memo has no scroll bars: its whole text must show.
+        fitCaption(Memo1);
         Memo1->moveCursor(QTextCursor::Start);
         Memo1->ensureCursorVisible();
     }

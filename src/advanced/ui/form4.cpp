@@ -25,6 +25,7 @@
 #include "common/file_io.h"
 #include "common/lines.h"
 #include "common/text8.h"
+#include "common/ui/controls.h"
 #include "common/ui/guard.h"
 #include "common/ui/labeled_edit.h"
 #include "common/ui/platform.h"
@@ -33,38 +34,6 @@
 #include "script/ui/script_preview.h"
 
 namespace trellan {
-namespace {
-
-template <typename W>
-W* place(QWidget* parent, const char* name, int x, int y, int width, int height) {
-    auto* widget = new W(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(x, y, width, height);
-    return widget;
-}
-
-QLabel* placeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int width,
-                   int height) {
-    auto* label = place<QLabel>(parent, name, x, y, width, height);
-    label->setText(text);
-    return label;
-}
-
-QPushButton* placeButton(QWidget* parent, const char* name, const QString& text, int x, int y,
-                         int width, int height) {
-    auto* button = place<QPushButton>(parent, name, x, y, width, height);
-    button->setText(text);
-    return button;
-}
-
-QGroupBox* placeGroup(QWidget* parent, const char* name, const QString& title, int x, int y,
-                      int width, int height) {
-    auto* group = place<QGroupBox>(parent, name, x, y, width, height);
-    group->setTitle(title);
-    return group;
-}
-
-}  // namespace
 
 TForm4::TForm4(Platform& platform, const QString& programFolder)
     : QWidget(nullptr), platform_(platform), programFolder_(programFolder) {
@@ -80,25 +49,30 @@ TForm4::TForm4(Platform& platform, const QString& programFolder)
 }
 
 void TForm4::buildLayout() {
-    Panel1 = place<QFrame>(this, "Panel1", 0, 0, 602, 496);
+    Panel1 = placed<QFrame>(this, QStringLiteral("Panel1"), QRect(0, 0, 602, 496));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    Label2 = placeLabel(Panel1, "Label2", QStringLiteral("Script preview:"), 8, 384, 70, 13);
+    Label2 = captioned<QLabel>(Panel1, QStringLiteral("Label2"), QStringLiteral("Script preview:"),
+                               QRect(8, 384, 70, 13));
     Memo1 = new ScriptPreview(Panel1);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(8, 400, 473, 73);
     Memo1->setReadOnly(true);
 
-    Button6 = placeButton(Panel1, "Button6", QStringLiteral("Clear"), 488, 400, 105, 25);
-    Button7 = placeButton(Panel1, "Button7", QStringLiteral("Cancel"), 488, 424, 105, 25);
-    Button5 = placeButton(Panel1, "Button5", QStringLiteral("OK! (Back)"), 488, 448, 105, 25);
+    Button6 = captioned<QPushButton>(Panel1, QStringLiteral("Button6"), QStringLiteral("Clear"),
+                                     QRect(488, 400, 105, 25));
+    Button7 = captioned<QPushButton>(Panel1, QStringLiteral("Button7"), QStringLiteral("Cancel"),
+                                     QRect(488, 424, 105, 25));
+    Button5 = captioned<QPushButton>(Panel1, QStringLiteral("Button5"),
+                                     QStringLiteral("OK! (Back)"), QRect(488, 448, 105, 25));
     QFont bold = Button5->font();
     bold.setBold(true);
     Button5->setFont(bold);
     Button5->setEnabled(false);
 
-    GroupBox4 = placeGroup(Panel1, "GroupBox4", QStringLiteral("Status "), 256, 336, 337, 57);
-    Memo3 = place<QPlainTextEdit>(GroupBox4, "Memo3", 8, 16, 321, 33);
+    GroupBox4 = captioned<QGroupBox>(Panel1, QStringLiteral("GroupBox4"), QStringLiteral("Status "),
+                                     QRect(256, 336, 337, 57));
+    Memo3 = placed<QPlainTextEdit>(GroupBox4, QStringLiteral("Memo3"), QRect(8, 16, 321, 33));
     Memo3->setFrameShape(QFrame::NoFrame);
     Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette statusPalette = Memo3->palette();
@@ -106,15 +80,15 @@ void TForm4::buildLayout() {
     statusPalette.setColor(QPalette::Text, Qt::black);
     Memo3->setPalette(statusPalette);
 
-    Label5 =
-        placeLabel(Panel1, "Label5",
-                   QStringLiteral(" Only use these features if you know what you're doing!    "), 8,
-                   475, 272, 13);
+    Label5 = captioned<QLabel>(
+        Panel1, QStringLiteral("Label5"),
+        QStringLiteral(" Only use these features if you know what you're doing!    "),
+        QRect(8, 475, 272, 13));
     paintAsWarning(Label5);
-    Label6 = placeLabel(
-        Panel1, "Label6",
-        QStringLiteral("  Calvorn is not responsible for any damage caused by this tool!"), 280,
-        475, 313, 13);
+    Label6 = captioned<QLabel>(
+        Panel1, QStringLiteral("Label6"),
+        QStringLiteral("  Calvorn is not responsible for any damage caused by this tool!"),
+        QRect(280, 475, 313, 13));
     paintAsWarning(Label6);
 
     buildFileChangeGroup();
@@ -133,61 +107,70 @@ void TForm4::showEvent(QShowEvent* event) {
 }
 
 void TForm4::fitCaptions() {
-    // A fallback font may run wider than the design's; captions grow to the right
-    // rather than being cut. The two warning labels keep their fixed stripe. Done
-    // when first shown: measuring loads fonts, which start-up need not wait for.
+    // Done when first shown: measuring loads fonts, which start-up need not wait for.
     for (QWidget* widget : Panel1->findChildren<QWidget*>()) {
-        const bool caption = qobject_cast<QLabel*>(widget) != nullptr ||
-                             qobject_cast<QRadioButton*>(widget) != nullptr ||
-                             qobject_cast<QCheckBox*>(widget) != nullptr;
-        if (caption && widget != Label5 && widget != Label6) {
-            widget->resize(std::max(widget->width(), widget->sizeHint().width()), widget->height());
+        if (qobject_cast<QLabel*>(widget) != nullptr ||
+            qobject_cast<QRadioButton*>(widget) != nullptr ||
+            qobject_cast<QCheckBox*>(widget) != nullptr) {
+            fitCaption(widget);
         }
     }
 }
 
 void TForm4::buildFileChangeGroup() {
-    GroupBox1 = placeGroup(Panel1, "GroupBox1", QStringLiteral("Change files "), 8, 8, 241, 193);
-    RadioButton1 = place<QRadioButton>(GroupBox1, "RadioButton1", 8, 24, 97, 17);
+    GroupBox1 = captioned<QGroupBox>(Panel1, QStringLiteral("GroupBox1"),
+                                     QStringLiteral("Change files "), QRect(8, 8, 241, 193));
+    RadioButton1 =
+        placed<QRadioButton>(GroupBox1, QStringLiteral("RadioButton1"), QRect(8, 24, 97, 17));
     RadioButton1->setText(QStringLiteral("Change Sounds"));
     RadioButton1->setChecked(true);
-    RadioButton2 = place<QRadioButton>(GroupBox1, "RadioButton2", 120, 24, 105, 17);
+    RadioButton2 =
+        placed<QRadioButton>(GroupBox1, QStringLiteral("RadioButton2"), QRect(120, 24, 105, 17));
     RadioButton2->setText(QStringLiteral("Change Frames"));
-    RadioButton3 = place<QRadioButton>(GroupBox1, "RadioButton3", 8, 40, 97, 17);
+    RadioButton3 =
+        placed<QRadioButton>(GroupBox1, QStringLiteral("RadioButton3"), QRect(8, 40, 97, 17));
     RadioButton3->setText(QStringLiteral("Change Clipart"));
-    RadioButton5 = place<QRadioButton>(GroupBox1, "RadioButton5", 120, 40, 113, 17);
+    RadioButton5 =
+        placed<QRadioButton>(GroupBox1, QStringLiteral("RadioButton5"), QRect(120, 40, 113, 17));
     RadioButton5->setText(QStringLiteral("Add new Frames"));
-    RadioButton4 = place<QRadioButton>(GroupBox1, "RadioButton4", 8, 56, 105, 17);
+    RadioButton4 =
+        placed<QRadioButton>(GroupBox1, QStringLiteral("RadioButton4"), QRect(8, 56, 105, 17));
     RadioButton4->setText(QStringLiteral("Change Funlayer"));
-    Label1 = placeLabel(GroupBox1, "Label1", QStringLiteral("Internal Filename:"), 8, 80, 83, 13);
-    ComboBox1 = place<QComboBox>(GroupBox1, "ComboBox1", 8, 96, 225, 21);
+    Label1 = captioned<QLabel>(GroupBox1, QStringLiteral("Label1"),
+                               QStringLiteral("Internal Filename:"), QRect(8, 80, 83, 13));
+    ComboBox1 = placed<QComboBox>(GroupBox1, QStringLiteral("ComboBox1"), QRect(8, 96, 225, 21));
     ComboBox1->setEditable(true);
     // Typed text is never an entry of the list.
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     LabeledEdit1 = new LabeledEdit(QStringLiteral("LabeledEdit1"), QStringLiteral("New File..."),
                                    QRect(8, 136, 137, 21), GroupBox1);
     LabeledEdit1->setReadOnly(true);
-    Button1 = placeButton(GroupBox1, "Button1", QStringLiteral("Open"), 144, 136, 89, 21);
-    Button2 = placeButton(GroupBox1, "Button2", QStringLiteral("Add"), 8, 168, 113, 17);
+    Button1 = captioned<QPushButton>(GroupBox1, QStringLiteral("Button1"), QStringLiteral("Open"),
+                                     QRect(144, 136, 89, 21));
+    Button2 = captioned<QPushButton>(GroupBox1, QStringLiteral("Button2"), QStringLiteral("Add"),
+                                     QRect(8, 168, 113, 17));
     // Nothing is chosen before an Open, also when the sound list fails at creation.
     Button2->setEnabled(false);
-    Button3 = placeButton(GroupBox1, "Button3", QStringLiteral("Reset"), 120, 168, 113, 17);
+    Button3 = captioned<QPushButton>(GroupBox1, QStringLiteral("Button3"), QStringLiteral("Reset"),
+                                     QRect(120, 168, 113, 17));
 }
 
 void TForm4::buildBandLockGroup() {
-    GroupBox2 =
-        placeGroup(Panel1, "GroupBox2", QStringLiteral("Change bandlocks "), 256, 8, 337, 49);
-    ComboBox2 = place<QComboBox>(GroupBox2, "ComboBox2", 8, 16, 257, 21);
+    GroupBox2 = captioned<QGroupBox>(Panel1, QStringLiteral("GroupBox2"),
+                                     QStringLiteral("Change bandlocks "), QRect(256, 8, 337, 49));
+    ComboBox2 = placed<QComboBox>(GroupBox2, QStringLiteral("ComboBox2"), QRect(8, 16, 257, 21));
     ComboBox2->setEditable(true);
     // Typed text never becomes an entry, so reloading lists each name once.
     ComboBox2->setInsertPolicy(QComboBox::NoInsert);
-    Button4 = placeButton(GroupBox2, "Button4", QStringLiteral("Add"), 264, 16, 65, 21);
+    Button4 = captioned<QPushButton>(GroupBox2, QStringLiteral("Button4"), QStringLiteral("Add"),
+                                     QRect(264, 16, 65, 21));
 }
 
 void TForm4::buildOptionsGroup() {
-    GroupBox3 = placeGroup(Panel1, "GroupBox3", QStringLiteral("More options "), 256, 64, 337, 177);
+    GroupBox3 = captioned<QGroupBox>(Panel1, QStringLiteral("GroupBox3"),
+                                     QStringLiteral("More options "), QRect(256, 64, 337, 177));
     auto check = [this](const char* name, const char* text, int x, int y, int width) {
-        auto* box = place<QCheckBox>(GroupBox3, name, x, y, width, 17);
+        auto* box = placed<QCheckBox>(GroupBox3, QLatin1String(name), QRect(x, y, width, 17));
         box->setText(QLatin1String(text));
         return box;
     };
@@ -196,28 +179,32 @@ void TForm4::buildOptionsGroup() {
     big.setPixelSize(17);
 
     CheckBox1 = check("CheckBox1", "Change CDA to:", 8, 16, 97);
-    Label4 = placeLabel(GroupBox3, "Label4", QStringLiteral("CDA"), 120, 16, 38, 20);
+    Label4 = captioned<QLabel>(GroupBox3, QStringLiteral("Label4"), QStringLiteral("CDA"),
+                               QRect(120, 16, 38, 20));
     Label4->setFont(big);
-    Edit2 = place<QLineEdit>(GroupBox3, "Edit2", 160, 16, 65, 21);
-    Label3 = placeLabel(GroupBox3, "Label3", QStringLiteral("/"), 232, 16, 6, 20);
+    Edit2 = placed<QLineEdit>(GroupBox3, QStringLiteral("Edit2"), QRect(160, 16, 65, 21));
+    Label3 = captioned<QLabel>(GroupBox3, QStringLiteral("Label3"), QStringLiteral("/"),
+                               QRect(232, 16, 6, 20));
     Label3->setFont(big);
-    Edit6 = place<QLineEdit>(GroupBox3, "Edit6", 248, 16, 25, 21);
-    Button12 = placeButton(GroupBox3, "Button12", QStringLiteral("From list"), 280, 16, 49, 21);
+    Edit6 = placed<QLineEdit>(GroupBox3, QStringLiteral("Edit6"), QRect(248, 16, 25, 21));
+    Button12 = captioned<QPushButton>(GroupBox3, QStringLiteral("Button12"),
+                                      QStringLiteral("From list"), QRect(280, 16, 49, 21));
     Button12->setEnabled(false);
 
     CheckBox2 = check("CheckBox2", "Change Revision to:", 8, 40, 113);
-    Edit3 = place<QLineEdit>(GroupBox3, "Edit3", 160, 40, 113, 21);
-    Button14 = placeButton(GroupBox3, "Button14", QStringLiteral("From list"), 280, 40, 49, 21);
+    Edit3 = placed<QLineEdit>(GroupBox3, QStringLiteral("Edit3"), QRect(160, 40, 113, 21));
+    Button14 = captioned<QPushButton>(GroupBox3, QStringLiteral("Button14"),
+                                      QStringLiteral("From list"), QRect(280, 40, 49, 21));
     Button14->setEnabled(false);
 
     CheckBox3 = check("CheckBox3", "Change '1E0W' to:", 8, 64, 113);
-    Edit4 = place<QLineEdit>(GroupBox3, "Edit4", 160, 64, 169, 21);
+    Edit4 = placed<QLineEdit>(GroupBox3, QStringLiteral("Edit4"), QRect(160, 64, 169, 21));
     CheckBox4 = check("CheckBox4", "Change LP Info to:", 8, 88, 113);
-    Edit5 = place<QLineEdit>(GroupBox3, "Edit5", 160, 88, 169, 21);
+    Edit5 = placed<QLineEdit>(GroupBox3, QStringLiteral("Edit5"), QRect(160, 88, 169, 21));
     CheckBox5 = check("CheckBox5", "Fix Z1010 voice control", 8, 112, 137);
     CheckBox6 = check("CheckBox6", "Enable channel + battery info", 160, 112, 169);
-    Button8 =
-        placeButton(GroupBox3, "Button8", QStringLiteral("Add these options"), 8, 136, 321, 17);
+    Button8 = captioned<QPushButton>(GroupBox3, QStringLiteral("Button8"),
+                                     QStringLiteral("Add these options"), QRect(8, 136, 321, 17));
 
     for (QLineEdit* digits : {Edit2, Edit6}) {
         digits->installEventFilter(this);
@@ -228,31 +215,39 @@ void TForm4::buildOptionsGroup() {
 }
 
 void TForm4::buildLanguageGroup() {
-    GroupBox5 = placeGroup(Panel1, "GroupBox5", QStringLiteral("Languages "), 8, 208, 241, 169);
-    RadioButton6 = place<QRadioButton>(GroupBox5, "RadioButton6", 8, 32, 73, 17);
+    GroupBox5 = captioned<QGroupBox>(Panel1, QStringLiteral("GroupBox5"),
+                                     QStringLiteral("Languages "), QRect(8, 208, 241, 169));
+    RadioButton6 =
+        placed<QRadioButton>(GroupBox5, QStringLiteral("RadioButton6"), QRect(8, 32, 73, 17));
     RadioButton6->setText(QStringLiteral("Standard"));
     RadioButton6->setChecked(true);
-    RadioButton7 = place<QRadioButton>(GroupBox5, "RadioButton7", 80, 32, 82, 17);
+    RadioButton7 =
+        placed<QRadioButton>(GroupBox5, QStringLiteral("RadioButton7"), QRect(80, 32, 82, 17));
     RadioButton7->setText(QStringLiteral("Write T9 only"));
-    CheckBox7 = place<QCheckBox>(GroupBox5, "CheckBox7", 80, 64, 81, 17);
+    CheckBox7 = placed<QCheckBox>(GroupBox5, QStringLiteral("CheckBox7"), QRect(80, 64, 81, 17));
     CheckBox7->setText(QStringLiteral("Write T9 file"));
     LabeledEdit2 = new LabeledEdit(QStringLiteral("LabeledEdit2"), QStringLiteral("Language file:"),
                                    QRect(8, 80, 153, 21), GroupBox5);
-    Button9 = placeButton(GroupBox5, "Button9", QStringLiteral("Open"), 160, 80, 75, 21);
+    Button9 = captioned<QPushButton>(GroupBox5, QStringLiteral("Button9"), QStringLiteral("Open"),
+                                     QRect(160, 80, 75, 21));
     LabeledEdit3 =
         new LabeledEdit(QStringLiteral("LabeledEdit3"), QStringLiteral("Single T9 file:"),
                         QRect(8, 120, 153, 21), GroupBox5);
     LabeledEdit3->setEnabled(false);
-    Button11 = placeButton(GroupBox5, "Button11", QStringLiteral("Open"), 158, 120, 75, 21);
+    Button11 = captioned<QPushButton>(GroupBox5, QStringLiteral("Button11"), QStringLiteral("Open"),
+                                      QRect(158, 120, 75, 21));
     Button11->setEnabled(false);
-    Button10 = placeButton(GroupBox5, "Button10", QStringLiteral("Add"), 8, 144, 225, 17);
+    Button10 = captioned<QPushButton>(GroupBox5, QStringLiteral("Button10"), QStringLiteral("Add"),
+                                      QRect(8, 144, 225, 17));
     Button10->setEnabled(false);
 }
 
 void TForm4::buildDeleteGroup() {
-    GroupBox6 = placeGroup(Panel1, "GroupBox6", QStringLiteral("Delete file "), 256, 248, 337, 81);
+    GroupBox6 = captioned<QGroupBox>(Panel1, QStringLiteral("GroupBox6"),
+                                     QStringLiteral("Delete file "), QRect(256, 248, 337, 81));
     auto kind = [this](const char* name, const char* text, int x, int width) {
-        auto* button = place<QRadioButton>(GroupBox6, name, x, 24, width, 17);
+        auto* button =
+            placed<QRadioButton>(GroupBox6, QLatin1String(name), QRect(x, 24, width, 17));
         button->setText(QLatin1String(text));
         return button;
     };
@@ -261,10 +256,12 @@ void TForm4::buildDeleteGroup() {
     RadioButton11 = kind("RadioButton11", "Funlayer", 120, 65);
     RadioButton10 = kind("RadioButton10", "Frame", 184, 49);
     RadioButton12 = kind("RadioButton12", "Language / T9", 238, 91);
-    Label7 = placeLabel(GroupBox6, "Label7", QStringLiteral("Filename:"), 8, 56, 45, 13);
-    Edit7 = place<QLineEdit>(GroupBox6, "Edit7", 56, 52, 177, 21);
+    Label7 = captioned<QLabel>(GroupBox6, QStringLiteral("Label7"), QStringLiteral("Filename:"),
+                               QRect(8, 56, 45, 13));
+    Edit7 = placed<QLineEdit>(GroupBox6, QStringLiteral("Edit7"), QRect(56, 52, 177, 21));
     Edit7->installEventFilter(this);
-    Button13 = placeButton(GroupBox6, "Button13", QStringLiteral("Add command"), 232, 52, 97, 21);
+    Button13 = captioned<QPushButton>(GroupBox6, QStringLiteral("Button13"),
+                                      QStringLiteral("Add command"), QRect(232, 52, 97, 21));
     Button13->setEnabled(false);
 }
 

@@ -66,6 +66,14 @@ const QPixmap& JpegPicture::pixmap() const {
 
 bool JpegPicture::decoded() const { return !pixmap().isNull(); }
 
+JpegPicture* placedPicture(QWidget* parent, const QString& name, const QString& resource,
+                           const QRect& place) {
+    auto* picture = new JpegPicture(resource, parent);
+    picture->setObjectName(name);
+    picture->setGeometry(place);
+    return picture;
+}
+
 void JpegPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());

@@ -30,6 +30,10 @@ private:
     mutable QPixmap pixmap_;
 };
 
+// A picture in `parent`, named, at the design's place.
+JpegPicture* placedPicture(QWidget* parent, const QString& name, const QString& resource,
+                           const QRect& place);
+
 // The decoded picture, or a null pixmap. Above a device pixel ratio of 1 it is
 // decoded from "<name>@2x.jpg" where that exists, at a pixel ratio of 2, so
 // it covers the same place in the window.

@@ -1,9 +1,7 @@
 #include "common/ui/window_util.h"
 
-#include <QColor>
 #include <QFont>
 #include <QFontDatabase>
-#include <QPalette>
 #include <QStringList>
 #include <QWidget>
 
@@ -17,18 +15,6 @@ void showWindow(QWidget* window) {
 
 void removeMaximizeBox(QWidget* window) {
     window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-}
-
-void fillBackground(QWidget* widget, const QColor& background, const QColor& text) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void paintAsWarning(QWidget* widget) {
-    fillBackground(widget, QColor(255, 0, 0), widget->palette().color(QPalette::Base));
 }
 
 QFont fontWithFallback(const QStringList& families, int pixelHeight, bool bold, bool italic) {

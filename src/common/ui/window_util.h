@@ -2,7 +2,6 @@
 
 #include <QStringList>
 
-class QColor;
 class QFont;
 class QWidget;
 
@@ -13,13 +12,6 @@ void showWindow(QWidget* window);
 
 // Takes the maximise box off a window's frame; minimising and closing stay.
 void removeMaximizeBox(QWidget* window);
-
-// Gives a widget its own background and text colours.
-void fillBackground(QWidget* widget, const QColor& background, const QColor& text);
-
-// The script windows' warning stripes: red behind text in the palette's Base
-// colour (the colour behind edits, white by default), not its Window colour.
-void paintAsWarning(QWidget* widget);
 
 // The first installed family of `families`, else the default one.
 QFont fontWithFallback(const QStringList& families, int pixelHeight, bool bold = false,

@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
-#include <algorithm>
 #include <array>
 
 #include "common/app_title.h"
 #include "common/file_io.h"
 #include "common/text8.h"
+#include "common/ui/controls.h"
 #include "common/ui/guard.h"
 #include "common/ui/jpeg_picture.h"
 #include "common/ui/platform.h"
@@ -40,60 +40,6 @@ QFont arialFont(int pixelHeight, bool bold = false) {
         pixelHeight, bold);
 }
 
-QFrame* panel(QWidget* parent, const char* name, QFrame::Shadow shadow) {
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setFrameStyle(QFrame::Panel | shadow);
-    frame->setLineWidth(1);
-    return frame;
-}
-
-template <typename Widget>
-Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& caption, int x, int y) {
-    auto* text = named(new QLabel(caption, parent), name);
-    text->setTextFormat(Qt::PlainText);
-    text->move(x, y);
-    text->adjustSize();
-    return text;
-}
-
-// A value label: plain text, so catalogue values such as "<b>" show as they are.
-QLabel* valueLabel(QWidget* parent, const char* name, int y) {
-    auto* value = named(new QLabel(parent), name);
-    value->setTextFormat(Qt::PlainText);
-    value->setGeometry(80, y, 212, 14);
-    return value;
-}
-
-JpegPicture* jpegPicture(QWidget* parent, const char* name, const char* resource, const QRect& at) {
-    auto* image = named(new JpegPicture(QLatin1String(resource), parent), name);
-    image->setGeometry(at);
-    return image;
-}
-
-// Where the Windows font is missing its fallback runs wider: shrink it until the
-// caption fits, so no caption is clipped.
-void fitFontToWidth(QWidget* widget, int width) {
-    QFont font = widget->font();
-    const int natural = widget->sizeHint().width();
-    if (natural <= width) {
-        return;
-    }
-    // Text width grows with the pixel size: one proportional step lands close,
-    // so few sizes are loaded (each costs a font engine at start-up).
-    font.setPixelSize(std::max(8, font.pixelSize() * width / natural));
-    widget->setFont(font);
-    while (widget->sizeHint().width() > width && font.pixelSize() > 8) {
-        font.setPixelSize(font.pixelSize() - 1);
-        widget->setFont(font);
-    }
-}
-
 }  // namespace
 
 TForm1::TForm1(Platform& platform, const QString& startFolder)
@@ -106,17 +52,17 @@ TForm1::TForm1(Platform& platform, const QString& startFolder)
 
     buildTopBand();
 
-    Panel2 = panel(this, "Panel2", QFrame::Sunken);
-    Panel2->setGeometry(0, kTopBandHeight, kClientWidth,
-                        kClientHeight - kTopBandHeight - kStatusHeight);
+    Panel2 = panel(
+        this, QStringLiteral("Panel2"), QFrame::Sunken,
+        QRect(0, kTopBandHeight, kClientWidth, kClientHeight - kTopBandHeight - kStatusHeight));
     buildLeftColumn(Panel2);
     buildRightColumn(Panel2);
 
-    Panel3 = named(new QLabel(QStringLiteral("Status..."), this), "Panel3");
-    Panel3->setTextFormat(Qt::PlainText);
+    Panel3 =
+        captioned<QLabel>(this, QStringLiteral("Panel3"), QStringLiteral("Status..."),
+                          QRect(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight));
     Panel3->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel3->setAlignment(Qt::AlignCenter);
-    Panel3->setGeometry(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
     fillBackground(Panel3, Qt::black, QColor(0, 255, 0));
 
     connectHandlers();
@@ -124,89 +70,89 @@ TForm1::TForm1(Platform& platform, const QString& startFolder)
 }
 
 void TForm1::buildTopBand() {
-    Panel1 = panel(this, "Panel1", QFrame::Sunken);
-    Panel1->setGeometry(0, 0, kClientWidth, kTopBandHeight);
+    Panel1 = panel(this, QStringLiteral("Panel1"), QFrame::Sunken,
+                   QRect(0, 0, kClientWidth, kTopBandHeight));
     fillBackground(Panel1, Qt::white, Qt::black);
 
-    Image1 = jpegPicture(Panel1, "Image1", ":/assets/logo.jpg", QRect(1, 1, 225, 55));
+    Image1 = placedPicture(Panel1, QStringLiteral("Image1"), QStringLiteral(":/assets/logo.jpg"),
+                           QRect(1, 1, 225, 55));
 
-    Label1 = label(Panel1, "Label1", QStringLiteral("Trellan"), 248, 4);
+    Label1 = captioned<QLabel>(Panel1, QStringLiteral("Label1"), QStringLiteral("Trellan"),
+                               QPoint(248, 4));
     Label1->setFont(
         fontWithFallback({QStringLiteral("Lucida Console"), QStringLiteral("DejaVu Sans Mono"),
                           QStringLiteral("Liberation Mono")},
                          40));
     Label1->adjustSize();
 
-    Label11 = named(new ClickLabel(QStringLiteral("for setool2"), Panel1), "Label11");
+    Label11 = captioned<ClickLabel>(Panel1, QStringLiteral("Label11"),
+                                    QStringLiteral("for setool2"), QPoint(440, 26));
     Label11->setFont(fontWithFallback({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
                                        QStringLiteral("Liberation Sans")},
                                       15, false, true));
-    Label11->move(440, 26);
     Label11->adjustSize();
 
     // The "i" panel: white on the desktop colour, raised.
-    Panel6 = named(new ClickLabel(QStringLiteral("i"), Panel1, ClickLabel::Kind::Button), "Panel6");
+    Panel6 =
+        captioned<ClickLabel>(Panel1, QStringLiteral("Panel6"), QStringLiteral("i"),
+                              QRect(kClientWidth - 1 - 56, 1, 56, 55), ClickLabel::Kind::Button);
     Panel6->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel6->setAlignment(Qt::AlignCenter);
     Panel6->setFont(
         fontWithFallback({QStringLiteral("Fixedsys"), QStringLiteral("DejaVu Sans Mono"),
                           QStringLiteral("Liberation Mono")},
                          53, true));
-    Panel6->setGeometry(kClientWidth - 1 - 56, 1, 56, 55);
     fillBackground(Panel6, QColor(0, 78, 152), Qt::white);
 }
 
 void TForm1::buildLeftColumn(QWidget* parent) {
-    const int height = parent->height() - 2;
-    Panel5 = named(new QFrame(parent), "Panel5");
-    Panel5->setGeometry(1, 1, kLeftColumnWidth, height);
+    Panel5 = placed<QFrame>(parent, QStringLiteral("Panel5"),
+                            QRect(1, 1, kLeftColumnWidth, parent->height() - 2));
 
-    GroupBox1 = named(new QGroupBox(QStringLiteral("Select flash type: "), Panel5), "GroupBox1");
+    GroupBox1 = captioned<QGroupBox>(Panel5, QStringLiteral("GroupBox1"),
+                                     QStringLiteral("Select flash type: "), QRect(8, 4, 337, 153));
     GroupBox1->setFont(arialFont(11));
-    GroupBox1->setGeometry(8, 4, 337, 153);
-    Label2 = label(GroupBox1, "Label2", QStringLiteral("Model"), 8, 22);
-    Label3 = label(GroupBox1, "Label3", QStringLiteral("FS / Country"), 104, 22);
+    Label2 = captioned<QLabel>(GroupBox1, QStringLiteral("Label2"), QStringLiteral("Model"),
+                               QPoint(8, 22));
+    Label3 = captioned<QLabel>(GroupBox1, QStringLiteral("Label3"), QStringLiteral("FS / Country"),
+                               QPoint(104, 22));
     for (QLabel* heading : {Label2, Label3}) {
         heading->setFont(arialFont(11, true));
         heading->adjustSize();
     }
-    ListBox1 = named(new ListBox(kListRowHeight, GroupBox1), "ListBox1");
+    ListBox1 = named(new ListBox(kListRowHeight, GroupBox1), QStringLiteral("ListBox1"));
     ListBox1->setGeometry(8, 40, 81, 105);
-    ListBox2 = named(new ListBox(kListRowHeight, GroupBox1), "ListBox2");
+    ListBox2 = named(new ListBox(kListRowHeight, GroupBox1), QStringLiteral("ListBox2"));
     ListBox2->setGeometry(104, 40, 225, 105);
 
     // Right-aligned so that its right edge stays at x 343 whatever it shows.
-    CDARev = named(new QLabel(Panel5), "CDARev");
-    CDARev->setTextFormat(Qt::PlainText);
+    CDARev = captioned<QLabel>(Panel5, QStringLiteral("CDARev"), QString(), QRect(8, 160, 335, 34));
     CDARev->setFont(arialFont(27));
     CDARev->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    CDARev->setGeometry(8, 160, 335, 34);
 
-    Bevel1 = named(new QFrame(Panel5), "Bevel1");
+    Bevel1 = placed<QFrame>(Panel5, QStringLiteral("Bevel1"), QRect(8, 198, 337, 2));
     Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    Bevel1->setGeometry(8, 198, 337, 2);
 
-    Label5 = named(new ClickLabel(kMakerWebAddress, Panel5), "Label5");
-    Label6 = named(new ClickLabel(kMakerMailAddress, Panel5), "Label6");
-    Label5->move(8, 206);
-    Label6->move(232, 206);
+    Label5 =
+        captioned<ClickLabel>(Panel5, QStringLiteral("Label5"), kMakerWebAddress, QPoint(8, 206));
+    Label6 = captioned<ClickLabel>(Panel5, QStringLiteral("Label6"), kMakerMailAddress,
+                                   QPoint(232, 206));
     for (ClickLabel* link : {Label5, Label6}) {
-        link->setTextFormat(Qt::PlainText);
         link->setFont(sansSerifFont(13));
         link->setCursor(Qt::PointingHandCursor);
-        fitFontToWidth(link, kLeftColumnWidth - link->x() - 2);
+        fitCaption(link, kLeftColumnWidth - link->x() - 2);
         link->adjustSize();
     }
 }
 
 void TForm1::buildRightColumn(QWidget* parent) {
-    const int height = parent->height() - 2;
-    Panel4 = named(new QFrame(parent), "Panel4");
-    Panel4->setGeometry(1 + kLeftColumnWidth, 1, parent->width() - 2 - kLeftColumnWidth, height);
+    Panel4 = placed<QFrame>(parent, QStringLiteral("Panel4"),
+                            QRect(1 + kLeftColumnWidth, 1, parent->width() - 2 - kLeftColumnWidth,
+                                  parent->height() - 2));
 
-    GroupBox2 = named(new QGroupBox(QStringLiteral("Infos: "), Panel4), "GroupBox2");
+    GroupBox2 = captioned<QGroupBox>(Panel4, QStringLiteral("GroupBox2"), QStringLiteral("Infos: "),
+                                     QRect(QPoint(0, 0), Panel4->size()));
     GroupBox2->setFont(arialFont(11));
-    GroupBox2->setGeometry(0, 0, Panel4->width(), Panel4->height());
 
     struct Pair {
         QLabel** caption;
@@ -226,47 +172,54 @@ void TForm1::buildRightColumn(QWidget* parent) {
         {&Label13, "Label13", "Languages:", &Languages, "Languages", 144},
     };
     for (const Pair& pair : pairs) {
-        *pair.caption = label(GroupBox2, pair.captionName, QLatin1String(pair.text), 8, pair.y);
-        *pair.value = valueLabel(GroupBox2, pair.valueName, pair.y);
+        *pair.caption = captioned<QLabel>(GroupBox2, QLatin1String(pair.captionName),
+                                          QLatin1String(pair.text), QPoint(8, pair.y));
+        *pair.value = captioned<QLabel>(GroupBox2, QLatin1String(pair.valueName), QString(),
+                                        QRect(80, pair.y, 212, 14));
     }
 
-    Label14 = label(GroupBox2, "Label14", QStringLiteral("Camera shutter sound:"), 8, 168);
-    CameraOn = named(new QRadioButton(QStringLiteral("On"), GroupBox2), "CameraOn");
-    CameraOn->setGeometry(128, 166, 40, 17);
+    Label14 = captioned<QLabel>(GroupBox2, QStringLiteral("Label14"),
+                                QStringLiteral("Camera shutter sound:"), QPoint(8, 168));
+    CameraOn = captioned<QRadioButton>(GroupBox2, QStringLiteral("CameraOn"), QStringLiteral("On"),
+                                       QRect(128, 166, 40, 17));
     CameraOff =
-        named(new QRadioButton(QStringLiteral("Off (in silent mode)"), GroupBox2), "CameraOff");
-    CameraOff->setGeometry(168, 166, 124, 17);
+        captioned<QRadioButton>(GroupBox2, QStringLiteral("CameraOff"),
+                                QStringLiteral("Off (in silent mode)"), QRect(168, 166, 124, 17));
     CameraOff->setChecked(true);
-    for (QRadioButton* radio : {CameraOn, CameraOff}) {
-        fitFontToWidth(radio, radio->width());
-    }
 
-    Panel7 = named(new QFrame(GroupBox2), "Panel7");
-    Panel7->setGeometry(296, 16, 109, 173);
+    Panel7 = placed<QFrame>(GroupBox2, QStringLiteral("Panel7"), QRect(296, 16, 109, 173));
     fillBackground(Panel7, Qt::white, Qt::black);
     // Created bottom to top, so NoImage lies on top of the photographs.
     const QRect photo(2, 2, 105, 169);
-    K750 = jpegPicture(Panel7, "K750", ":/assets/k750.jpg", photo);
-    K700 = jpegPicture(Panel7, "K700", ":/assets/k700.jpg", photo);
-    K500 = jpegPicture(Panel7, "K500", ":/assets/k500.jpg", photo);
-    S700 = jpegPicture(Panel7, "S700", ":/assets/s700.jpg", photo);
-    V800 = jpegPicture(Panel7, "V800", ":/assets/v800.jpg", photo);
-    Z1010 = jpegPicture(Panel7, "Z1010", ":/assets/z1010.jpg", photo);
-    Z800 = jpegPicture(Panel7, "Z800", ":/assets/z800.jpg", photo);
-    NoImage = jpegPicture(Panel7, "NoImage", ":/assets/noimage.jpg", photo);
+    auto phone = [this, &photo](const char* name, const char* resource) {
+        return placedPicture(Panel7, QLatin1String(name), QLatin1String(resource), photo);
+    };
+    K750 = phone("K750", ":/assets/k750.jpg");
+    K700 = phone("K700", ":/assets/k700.jpg");
+    K500 = phone("K500", ":/assets/k500.jpg");
+    S700 = phone("S700", ":/assets/s700.jpg");
+    V800 = phone("V800", ":/assets/v800.jpg");
+    Z1010 = phone("Z1010", ":/assets/z1010.jpg");
+    Z800 = phone("Z800", ":/assets/z800.jpg");
+    NoImage = phone("NoImage", ":/assets/noimage.jpg");
 
-    Button1 = named(new QPushButton(QStringLiteral("Update customize.xml"), GroupBox2), "Button1");
-    Button1->setGeometry(8, 192, 113, 25);
-    Button2 = named(new QPushButton(QStringLiteral("Clear all fields"), GroupBox2), "Button2");
-    Button2->setGeometry(120, 192, 81, 25);
-    Button3 = named(new QPushButton(QStringLiteral("Script generator"), GroupBox2), "Button3");
-    Button3->setGeometry(200, 192, 89, 25);
-    for (QPushButton* button : {Button1, Button2, Button3}) {
-        fitFontToWidth(button, button->width());
+    Button1 =
+        captioned<QPushButton>(GroupBox2, QStringLiteral("Button1"),
+                               QStringLiteral("Update customize.xml"), QRect(8, 192, 113, 25));
+    Button2 = captioned<QPushButton>(GroupBox2, QStringLiteral("Button2"),
+                                     QStringLiteral("Clear all fields"), QRect(120, 192, 81, 25));
+    Button3 = captioned<QPushButton>(GroupBox2, QStringLiteral("Button3"),
+                                     QStringLiteral("Script generator"), QRect(200, 192, 89, 25));
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{CameraOn, CameraOff, Button1, Button2, Button3}) {
+        fitCaption(control);
     }
-    Cam = jpegPicture(GroupBox2, "Cam", ":/assets/cam.jpg", QRect(312, 192, 28, 25));
-    CamOn = jpegPicture(GroupBox2, "CamOn", ":/assets/cam_on.jpg", QRect(352, 192, 28, 25));
-    CamOff = jpegPicture(GroupBox2, "CamOff", ":/assets/cam_off.jpg", QRect(352, 192, 28, 25));
+    Cam = placedPicture(GroupBox2, QStringLiteral("Cam"), QStringLiteral(":/assets/cam.jpg"),
+                        QRect(312, 192, 28, 25));
+    CamOn = placedPicture(GroupBox2, QStringLiteral("CamOn"), QStringLiteral(":/assets/cam_on.jpg"),
+                          QRect(352, 192, 28, 25));
+    CamOff = placedPicture(GroupBox2, QStringLiteral("CamOff"),
+                           QStringLiteral(":/assets/cam_off.jpg"), QRect(352, 192, 28, 25));
 }
 
 void TForm1::connectHandlers() {

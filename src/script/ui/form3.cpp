@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,9 +10,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <type_traits>
 
 #include "common/file_io.h"
+#include "common/ui/controls.h"
 #include "common/ui/guard.h"
 #include "common/ui/jpeg_picture.h"
 #include "common/ui/labeled_edit.h"
@@ -41,69 +40,19 @@ constexpr QPoint kFirstPlace(732, 118);
 constexpr int kAlertPathWidth = 170;
 constexpr int kCameraPathWidth = 140;
 
-template <typename W>
-W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
+QCheckBox* soundBox(QWidget* parent, const QString& name, int x, int y) {
+    return placed<QCheckBox>(parent, name, QRect(x, y, 17, 17));
 }
 
-// Where the fallback font is wider than the one the layout was drawn for, a
-// control grows to the right rather than clip its caption.
-void widenToFit(QWidget* widget, int needed) {
-    if (widget->width() < needed) {
-        widget->resize(needed, widget->height());
-    }
-}
-
-template <typename W>
-W* placed(W* widget, int x, int y, int width, int height) {
-    widget->setGeometry(x, y, width, height);
-    if constexpr (std::is_base_of_v<QPushButton, W>) {
-        widenToFit(widget, widget->fontMetrics().horizontalAdvance(widget->text()) + 12);
-    } else {
-        widenToFit(widget, widget->sizeHint().width());
-    }
-    return widget;
-}
-
-QLabel* autoSizedLabel(const QString& name, const QString& caption, int x, int y, QWidget* parent) {
-    auto* label = named(new QLabel(caption, parent), name);
-    label->adjustSize();
-    label->move(x, y);
-    return label;
-}
-
-// A warning stripe, widened rather than clipped where the fallback font runs wide.
-QLabel* warningLabel(const QString& name, const QString& caption, const QRect& place, bool bold,
-                     QWidget* parent) {
-    auto* label = named(new QLabel(caption, parent), name);
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
-    paintAsWarning(label);
-    return placed(label, place.x(), place.y(), place.width(), place.height());
-}
-
-QCheckBox* soundBox(const QString& name, int x, int y, QWidget* parent) {
-    auto* box = named(new QCheckBox(parent), name);
-    box->setGeometry(x, y, 17, 17);
-    return box;
-}
-
-QLineEdit* hiddenEdit(const QString& name, QWidget* parent) {
-    auto* edit = named(new QLineEdit(parent), name);
+QLineEdit* hiddenEdit(QWidget* parent, const QString& name) {
+    auto* edit = placed<QLineEdit>(parent, name, QRect(0, 0, 121, 21));
     edit->setReadOnly(true);
-    edit->resize(121, 21);
     edit->hide();
     return edit;
 }
 
-JpegPicture* picture(const QString& name, const QString& resource, int x, int y, QWidget* parent) {
-    auto* image = named(new JpegPicture(resource, parent), name);
-    image->setGeometry(x, y, 28, 25);
-    return image;
+JpegPicture* icon(QWidget* parent, const QString& name, const QString& resource, int x) {
+    return placedPicture(parent, name, resource, QRect(x, 24, 28, 25));
 }
 
 }  // namespace
@@ -129,16 +78,17 @@ TForm3::TForm3(Platform& platform)
 void TForm3::createControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    Panel1 = named(new QFrame(this), QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1 = panel(this, QStringLiteral("Panel1"), QFrame::Raised, QRect());
     layout->addWidget(Panel1);
 
-    GroupBox1 = named(new QGroupBox(QStringLiteral("Replace SMS sounds "), Panel1),
-                      QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(8, 8, 369, 297);
-    Label1 = autoSizedLabel(QStringLiteral("Label1"), QStringLiteral("Filename"), 8, 24, GroupBox1);
-    Label2 = autoSizedLabel(QStringLiteral("Label2"), QStringLiteral("MIDI"), 304, 48, GroupBox1);
-    Label3 = autoSizedLabel(QStringLiteral("Label3"), QStringLiteral("AMR"), 336, 48, GroupBox1);
+    GroupBox1 = captioned<QGroupBox>(Panel1, QStringLiteral("GroupBox1"),
+                                     QStringLiteral("Replace SMS sounds "), QRect(8, 8, 369, 297));
+    Label1 = captioned<QLabel>(GroupBox1, QStringLiteral("Label1"), QStringLiteral("Filename"),
+                               QPoint(8, 24));
+    Label2 = captioned<QLabel>(GroupBox1, QStringLiteral("Label2"), QStringLiteral("MIDI"),
+                               QPoint(304, 48));
+    Label3 = captioned<QLabel>(GroupBox1, QStringLiteral("Label3"), QStringLiteral("AMR"),
+                               QPoint(336, 48));
 
     LabeledEdit** sms[] = {&Sms1, &Sms2, &Sms3, &Sms4, &Sms5, &Sms6};
     QPushButton** open[] = {&Button1, &Button2, &Button3, &Button4, &Button5, &Button6};
@@ -151,49 +101,40 @@ void TForm3::createControls() {
         *sms[i] = new LabeledEdit(QStringLiteral("Sms") + n, QStringLiteral("Message alert ") + n,
                                   QRect(8, y, 177, 21), GroupBox1);
         (*sms[i])->setReadOnly(true);
-        *open[i] = placed(named(new QPushButton(QStringLiteral("Open..."), GroupBox1),
-                                QStringLiteral("Button") + n),
-                          192, y, 75, 21);
-        *midi[i] = soundBox(QStringLiteral("Write") + n, 304, y, GroupBox1);
-        *amr[i] = soundBox(QStringLiteral("AMR") + n, 336, y, GroupBox1);
-        *amrEdit[i] = hiddenEdit(QStringLiteral("Edit") + n, Panel1);
+        *open[i] = captioned<QPushButton>(GroupBox1, QStringLiteral("Button") + n,
+                                          QStringLiteral("Open..."), QRect(192, y, 75, 21));
+        *midi[i] = soundBox(GroupBox1, QStringLiteral("Write") + n, 304, y);
+        *amr[i] = soundBox(GroupBox1, QStringLiteral("AMR") + n, 336, y);
+        *amrEdit[i] = hiddenEdit(Panel1, QStringLiteral("Edit") + n);
         rows_[i] = AlertRow{*sms[i], *open[i], *midi[i], *amr[i], *amrEdit[i], {}, {}};
     }
 
-    GroupBox2 =
-        named(new QGroupBox(QStringLiteral("Camera sound "), Panel1), QStringLiteral("GroupBox2"));
-    GroupBox2->setGeometry(8, 312, 225, 137);
-    RadioButton3 = placed(named(new QRadioButton(QStringLiteral("Keep original"), GroupBox2),
-                                QStringLiteral("RadioButton3")),
-                          8, 24, 89, 17);
-    RadioButton1 = placed(named(new QRadioButton(QStringLiteral("Delete"), GroupBox2),
-                                QStringLiteral("RadioButton1")),
-                          8, 40, 57, 17);
-    RadioButton2 = placed(
-        named(new QRadioButton(QStringLiteral("Replace (chose camera sound first)"), GroupBox2),
-              QStringLiteral("RadioButton2")),
-        8, 56, 193, 17);
+    GroupBox2 = captioned<QGroupBox>(Panel1, QStringLiteral("GroupBox2"),
+                                     QStringLiteral("Camera sound "), QRect(8, 312, 225, 137));
+    RadioButton3 = captioned<QRadioButton>(GroupBox2, QStringLiteral("RadioButton3"),
+                                           QStringLiteral("Keep original"), QRect(8, 24, 89, 17));
+    RadioButton1 = captioned<QRadioButton>(GroupBox2, QStringLiteral("RadioButton1"),
+                                           QStringLiteral("Delete"), QRect(8, 40, 57, 17));
+    RadioButton2 = captioned<QRadioButton>(GroupBox2, QStringLiteral("RadioButton2"),
+                                           QStringLiteral("Replace (chose camera sound first)"),
+                                           QRect(8, 56, 193, 17));
     RadioButton3->setChecked(true);
     RadioButton2->setEnabled(false);
-    Image1 =
-        picture(QStringLiteral("Image1"), QStringLiteral(":/assets/cam.jpg"), 144, 24, GroupBox2);
-    Image2 = picture(QStringLiteral("Image2"), QStringLiteral(":/assets/cam_on.jpg"), 184, 24,
-                     GroupBox2);
-    Image3 = picture(QStringLiteral("Image3"), QStringLiteral(":/assets/cam_off.jpg"), 184, 24,
-                     GroupBox2);
-    Image4 = picture(QStringLiteral("Image4"), QStringLiteral(":/assets/cam_replace.jpg"), 184, 24,
-                     GroupBox2);
+    Image1 = icon(GroupBox2, QStringLiteral("Image1"), QStringLiteral(":/assets/cam.jpg"), 144);
+    Image2 = icon(GroupBox2, QStringLiteral("Image2"), QStringLiteral(":/assets/cam_on.jpg"), 184);
+    Image3 = icon(GroupBox2, QStringLiteral("Image3"), QStringLiteral(":/assets/cam_off.jpg"), 184);
+    Image4 =
+        icon(GroupBox2, QStringLiteral("Image4"), QStringLiteral(":/assets/cam_replace.jpg"), 184);
     Image3->hide();
     Image4->hide();
     CameraLabel = new LabeledEdit(QStringLiteral("CameraLabel"), QStringLiteral("Camera Sound"),
                                   QRect(8, 104, 129, 21), GroupBox2);
     CameraLabel->setReadOnly(true);
-    Button7 = placed(
-        named(new QPushButton(QStringLiteral("Open..."), GroupBox2), QStringLiteral("Button7")),
-        144, 104, 75, 21);
+    Button7 = captioned<QPushButton>(GroupBox2, QStringLiteral("Button7"),
+                                     QStringLiteral("Open..."), QRect(144, 104, 75, 21));
 
     auto button = [this](const QString& name, const QString& caption, int y) {
-        return placed(named(new QPushButton(caption, Panel1), name), 240, y, 137, 25);
+        return captioned<QPushButton>(Panel1, name, caption, QRect(240, y, 137, 25));
     };
     Button10 = button(QStringLiteral("Button10"), QStringLiteral("Generate script"), 312);
     Button12 = button(QStringLiteral("Button12"), QStringLiteral("Add more..."), 336);
@@ -201,21 +142,35 @@ void TForm3::createControls() {
     Button8 = button(QStringLiteral("Button8"), QStringLiteral("Reset"), 400);
     Button9 = button(QStringLiteral("Button9"), QStringLiteral("Close"), 424);
 
-    Label4 =
-        autoSizedLabel(QStringLiteral("Label4"), QStringLiteral("Script Preview"), 8, 456, Panel1);
-    Memo1 = named(new ScriptPreview(Panel1), QStringLiteral("Memo1"));
-    Memo1->setGeometry(8, 472, 369, 105);
+    Label4 = captioned<QLabel>(Panel1, QStringLiteral("Label4"), QStringLiteral("Script Preview"),
+                               QPoint(8, 456));
+    Memo1 = placed<ScriptPreview>(Panel1, QStringLiteral("Memo1"), QRect(8, 472, 369, 105));
 
-    Label5 =
-        warningLabel(QStringLiteral("Label5"),
-                     QStringLiteral(" Only use these features if you know what you're doing! "),
-                     QRect(28, 584, 320, 13), true, Panel1);
-    Label6 = warningLabel(
-        QStringLiteral("Label6"),
+    Label5 = captioned<QLabel>(
+        Panel1, QStringLiteral("Label5"),
+        QStringLiteral(" Only use these features if you know what you're doing! "),
+        QRect(28, 584, 320, 13));
+    QFont bold = Label5->font();
+    bold.setBold(true);
+    Label5->setFont(bold);
+    Label6 = captioned<QLabel>(
+        Panel1, QStringLiteral("Label6"),
         QStringLiteral("  Calvorn is not responsible for any damage caused by this tool!"),
-        QRect(32, 600, 313, 13), false, Panel1);
+        QRect(32, 600, 313, 13));
+    for (QLabel* warning : {Label5, Label6}) {
+        paintAsWarning(warning);
+    }
 
-    Edit7 = hiddenEdit(QStringLiteral("Edit7"), Panel1);
+    Edit7 = hiddenEdit(Panel1, QStringLiteral("Edit7"));
+
+    for (const AlertRow& row : rows_) {
+        fitCaption(row.open);
+    }
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             RadioButton3, RadioButton1, RadioButton2, Button7, Button10, Button12, Button11,
+             Button8, Button9, Label5, Label6}) {
+        fitCaption(control);
+    }
 }
 
 void TForm3::connectHandlers() {
