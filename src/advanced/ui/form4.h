@@ -1,12 +1,14 @@
 #pragma once
 
-#include <QStringList>
+#include <QString>
 #include <QWidget>
-#include <optional>
+#include <memory>
 
-#include "advanced/file_change.h"
-#include "advanced/language_delete.h"
-#include "common/ui/open_dialog.h"
+#include "advanced/ui/band_lock_group.h"
+#include "advanced/ui/delete_file_group.h"
+#include "advanced/ui/file_change_group.h"
+#include "advanced/ui/language_group.h"
+#include "advanced/ui/options_group.h"
 
 class QCheckBox;
 class QComboBox;
@@ -21,18 +23,21 @@ class QRadioButton;
 
 namespace trellan {
 
+class GroupHost;
 class LabeledEdit;
 class Platform;
 class ScriptPreview;
 
 // The advanced script generator: takes the script generator's lines, appends
 // file changes, band locks, GDFS options, language files and deletions, and
-// hands the whole text back.
+// hands the whole text back. Each group box is a class of its own; the window
+// keeps the design's control and handler names, which lead to the groups.
 class TForm4 : public QWidget {
     Q_OBJECT
 public:
     // `programFolder` holds the catalogues, with a trailing separator.
     TForm4(Platform& platform, const QString& programFolder);
+    ~TForm4() override;
 
     // "Add more..." of the script generator: shows this window and puts the
     // script into its preview; nothing else of the window changes.
@@ -46,40 +51,41 @@ public:
     void Button7Click();  // "Cancel"
 
     // Change files.
-    void RadioButton1Click();  // Change Sounds
-    void RadioButton2Click();  // Change Frames
-    void RadioButton3Click();  // Change Clipart
-    void RadioButton4Click();  // Change Funlayer
-    void RadioButton5Click();  // Add new Frames
-    void ComboBox1Change();
-    void Button1Click();  // "Open"
-    void Button2Click();  // "Add"
-    void Button3Click();  // "Reset"
+    void RadioButton1Click() { GroupBox1->RadioButton1Click(); }
+    void RadioButton2Click() { GroupBox1->RadioButton2Click(); }
+    void RadioButton3Click() { GroupBox1->RadioButton3Click(); }
+    void RadioButton4Click() { GroupBox1->RadioButton4Click(); }
+    void RadioButton5Click() { GroupBox1->RadioButton5Click(); }
+    void ComboBox1Change() { GroupBox1->ComboBox1Change(); }
+    void Button1Click() { GroupBox1->Button1Click(); }
+    void Button2Click() { GroupBox1->Button2Click(); }
+    void Button3Click() { GroupBox1->Button3Click(); }
 
     // Change bandlocks and More options.
-    void Button4Click();  // band lock "Add"
-    void Button8Click();  // "Add these options"
-    // Key filter of Edit2 and Edit6; true when the key is swallowed.
-    bool Edit2KeyDown(QLineEdit* edit, QKeyEvent* event);
-    void Edit2Change();
-    void Edit6Change();
-    void Edit3Change();
-    void Edit4Change();
-    void Edit5Change();
+    void Button4Click() { GroupBox2->Button4Click(); }
+    void Button8Click() { GroupBox3->Button8Click(); }
+    bool Edit2KeyDown(QLineEdit* edit, QKeyEvent* event) {
+        return GroupBox3->Edit2KeyDown(edit, event);
+    }
+    void Edit2Change() { GroupBox3->Edit2Change(); }
+    void Edit6Change() { GroupBox3->Edit6Change(); }
+    void Edit3Change() { GroupBox3->Edit3Change(); }
+    void Edit4Change() { GroupBox3->Edit4Change(); }
+    void Edit5Change() { GroupBox3->Edit5Change(); }
 
     // Languages and Delete file.
-    void Button9Click();        // "Open" language file
-    void Button11Click();       // "Open" single T9 file
-    void RadioButton6Click();   // "Standard"
-    void RadioButton7Click();   // "Write T9 only"
-    void Button10Click();       // "Add"
-    void RadioButton8Click();   // Sound
-    void RadioButton9Click();   // Clipart
-    void RadioButton11Click();  // Funlayer
-    void RadioButton10Click();  // Frame
-    void RadioButton12Click();  // Language / T9
-    void Edit7Enter();
-    void Button13Click();  // "Add command"
+    void Button9Click() { GroupBox5->Button9Click(); }
+    void Button11Click() { GroupBox5->Button11Click(); }
+    void RadioButton6Click() { GroupBox5->RadioButton6Click(); }
+    void RadioButton7Click() { GroupBox5->RadioButton7Click(); }
+    void Button10Click() { GroupBox5->Button10Click(); }
+    void RadioButton8Click() { GroupBox6->RadioButton8Click(); }
+    void RadioButton9Click() { GroupBox6->RadioButton9Click(); }
+    void RadioButton11Click() { GroupBox6->RadioButton11Click(); }
+    void RadioButton10Click() { GroupBox6->RadioButton10Click(); }
+    void RadioButton12Click() { GroupBox6->RadioButton12Click(); }
+    void Edit7Enter() { GroupBox6->Edit7Enter(); }
+    void Button13Click() { GroupBox6->Button13Click(); }
 
     QFrame* Panel1;
     QLabel* Label2;
@@ -92,7 +98,13 @@ public:
     QLabel* Label5;
     QLabel* Label6;
 
-    QGroupBox* GroupBox1;
+    // The five groups, and their controls by the design's names.
+    FileChangeGroup* GroupBox1;
+    BandLockGroup* GroupBox2;
+    OptionsGroup* GroupBox3;
+    LanguageGroup* GroupBox5;
+    DeleteFileGroup* GroupBox6;
+
     QRadioButton* RadioButton1;
     QRadioButton* RadioButton2;
     QRadioButton* RadioButton3;
@@ -105,11 +117,9 @@ public:
     QPushButton* Button2;
     QPushButton* Button3;
 
-    QGroupBox* GroupBox2;
     QComboBox* ComboBox2;
     QPushButton* Button4;
 
-    QGroupBox* GroupBox3;
     QCheckBox* CheckBox1;
     QLabel* Label4;
     QLineEdit* Edit2;
@@ -127,7 +137,6 @@ public:
     QCheckBox* CheckBox6;
     QPushButton* Button8;
 
-    QGroupBox* GroupBox5;
     QRadioButton* RadioButton6;
     QRadioButton* RadioButton7;
     QCheckBox* CheckBox7;
@@ -137,7 +146,6 @@ public:
     QPushButton* Button11;
     QPushButton* Button10;
 
-    QGroupBox* GroupBox6;
     QRadioButton* RadioButton8;
     QRadioButton* RadioButton9;
     QRadioButton* RadioButton11;
@@ -156,69 +164,17 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void fitCaptions();
-    bool captionsFitted_ = false;
-    void buildLayout();
-    void buildFileChangeGroup();
-    void buildBandLockGroup();
-    void buildOptionsGroup();
-    void buildLanguageGroup();
-    void buildDeleteGroup();
+    void buildWindowControls();
+    void buildGroups();
     void connectHandlers();
-
-    // Selects a radio button as the program does: its handler runs only when
-    // it was not selected, and a failure in it ends the caller too.
-    void select(QRadioButton* button, void (TForm4::*handler)());
+    void fitCaptions();
     void closeWindow();
-    void appendStatus(const QString& line);
-    // A catalogue as read: each line's bytes, and its text for display.
-    struct CatalogueText {
-        std::vector<QByteArray> bytes;
-        QStringList text;
-    };
-    CatalogueText readCatalogue(const QString& relative) const;
-    // Refuses, with an "Error" box naming the catalogue, a line whose bytes would not
-    // come out of the preview unchanged; true when it passes.
-    bool lineReachesScript(const CatalogueText& catalogue, qsizetype line, const QString& relative);
-    void setDialogPattern(const QString& pattern);
-    // Runs OpenDialog1: the chosen file when it exists and ends in `extension` exactly.
-    // A cancel or a missing file ends silently, a wrong extension with the format error.
-    std::optional<QString> openFileWithExtension(const QString& extension);
-
-    // Open takes only files ending in `extension`, and its dialog proposes them.
-    void requireExtension(const QString& extension);
-    void loadNameList(advanced::FileChangeMode mode);
-    void selectFileChangeMode(advanced::FileChangeMode mode);
-    // Empties Edit1 and LabeledEdit1 and disables "Add"; the hint stays.
-    void forgetChosenFile();
-    // Where Add, Reset and Cancel leave the group: Change Sounds, the sound list reloaded.
-    void returnToChangeSounds();
-    void loadBandLocks();
-    void chooseDeleteKind(advanced::DeleteKind kind);
-    bool showDigitFieldMenu(QLineEdit* edit, const QPoint& globalPos);
 
     Platform& platform_;
-    const QString programFolder_;
-
-    OpenDialog openDialog_;  // OpenDialog1, shared by the Open buttons of both file groups
-
-    advanced::FileChangeMode fileChangeMode_ = advanced::FileChangeMode::ChangeSounds;
-    QString requiredExtension_;
-    QString chosenFile_;
-    QString amrCompanion_;  // Edit1
-
-    CatalogueText nameList_;  // the items of ComboBox1
-    // ComboBox1 changed since it was loaded or last picked from.
-    bool comboBox1Changed_ = false;
-    CatalogueText bandLockCatalogue_;  // Memo2
-
-    QString languagePath_;
-    QString t9Companion_;  // Edit8
-    QString singleT9Path_;
-    std::optional<advanced::DeleteKind> deleteKind_;
+    std::unique_ptr<GroupHost> host_;
+    bool captionsFitted_ = false;
 };
 
 }  // namespace trellan

@@ -35,4 +35,15 @@ void connectGuarded(Platform& platform, Sender* sender, Signal signal, QObject* 
                      [&platform, handler](auto&&...) { runGuarded(platform, handler); });
 }
 
+// Connects a radio button to a handler that runs guarded whenever the button
+// becomes selected, by the user or by the program; never when it is left.
+template <typename Radio, typename Handler>
+void connectSelected(Platform& platform, Radio* radio, QObject* context, Handler handler) {
+    QObject::connect(radio, &Radio::toggled, context, [&platform, handler](bool checked) {
+        if (checked) {
+            runGuarded(platform, handler);
+        }
+    });
+}
+
 }  // namespace trellan

@@ -233,17 +233,8 @@ void TForm1::connectHandlers() {
     connectGuarded(platform, Label6, &ClickLabel::Click, this, [this] { Label6Click(); });
     connectGuarded(platform, Label11, &ClickLabel::Click, this, [this] { Label11Click(); });
     connectGuarded(platform, Panel6, &ClickLabel::Click, this, [this] { Panel4Click(); });
-    // A radio button's handler runs when it becomes checked, also by the program.
-    connect(CameraOn, &QRadioButton::toggled, this, [this](bool checked) {
-        if (checked) {
-            runGuarded(platform_, [this] { CameraOnClick(); });
-        }
-    });
-    connect(CameraOff, &QRadioButton::toggled, this, [this](bool checked) {
-        if (checked) {
-            runGuarded(platform_, [this] { CameraOffClick(); });
-        }
-    });
+    connectSelected(platform, CameraOn, this, [this] { CameraOnClick(); });
+    connectSelected(platform, CameraOff, this, [this] { CameraOffClick(); });
 }
 
 void TForm1::FormCreate() {

@@ -188,16 +188,9 @@ void TForm3::connectHandlers() {
         }
     }
     connectGuarded(platform, Button7, &QPushButton::clicked, this, [this] { Button7Click(); });
-    // A radio button's handler runs when it becomes selected, also from the program.
-    connectGuarded(platform, RadioButton1, &QRadioButton::toggled, this, [this] {
-        if (RadioButton1->isChecked()) RadioButton1Click();
-    });
-    connectGuarded(platform, RadioButton2, &QRadioButton::toggled, this, [this] {
-        if (RadioButton2->isChecked()) RadioButton2Click();
-    });
-    connectGuarded(platform, RadioButton3, &QRadioButton::toggled, this, [this] {
-        if (RadioButton3->isChecked()) RadioButton3Click();
-    });
+    connectSelected(platform, RadioButton1, this, [this] { RadioButton1Click(); });
+    connectSelected(platform, RadioButton2, this, [this] { RadioButton2Click(); });
+    connectSelected(platform, RadioButton3, this, [this] { RadioButton3Click(); });
     connectGuarded(platform, Button10, &QPushButton::clicked, this, [this] { Button10Click(); });
     connectGuarded(platform, Button11, &QPushButton::clicked, this, [this] { Button11Click(); });
     connectGuarded(platform, Button12, &QPushButton::clicked, this, [this] { Button12Click(); });
