@@ -1,5 +1,6 @@
 #include "common/dialog_filter.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 namespace trellan {
@@ -21,6 +22,10 @@ QString qtFileFilter(const QString& pairs) {
         }
     }
     return entries.join(QStringLiteral(";;"));
+}
+
+QString proposedFileName(const QString& fileName, const QString& startFolder) {
+    return startFolder.isEmpty() ? fileName : QFileInfo(fileName).fileName();
 }
 
 }  // namespace trellan

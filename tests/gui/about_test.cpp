@@ -74,6 +74,7 @@ TEST_F(AboutWindowTest, WholeTextFitsTheMemoWithoutScrolling) {
     EXPECT_EQ(memo->verticalScrollBar()->maximum(), 0);
     EXPECT_LE(memo->cursorRect(end).bottom(), memo->viewport()->height());
     EXPECT_EQ(memo->size(), QSize(281, 193));
+    EXPECT_EQ(form2()->frameGeometry().size(), QSize(304, 271));
 }
 
 }  // namespace

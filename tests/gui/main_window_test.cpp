@@ -155,7 +155,8 @@ TEST_F(MainWindowTest, StartsReadyToChooseAModel) {
 TEST_F(MainWindowTest, WindowIsFixedWithoutMaximiseAndStaysShownAfterClear) {
     writeSampleData();
     start();
-    EXPECT_EQ(form()->size(), QSize(763, 315));
+    EXPECT_EQ(form()->frameGeometry().size(), QSize(771, 342));
+    EXPECT_EQ(form()->Image1->size(), QSize(225, 57));  // the whole logo
     EXPECT_EQ(form()->minimumSize(), form()->maximumSize());
     EXPECT_EQ(form()->windowTitle(), kAppTitle);
     const Qt::WindowFlags flags = form()->windowFlags();

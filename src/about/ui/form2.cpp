@@ -12,12 +12,19 @@
 #include "common/ui/window_util.h"
 
 namespace trellan {
+namespace {
+
+// The design's outer size, and the client area its contents need at least.
+constexpr QSize kOuterSize(304, 271);
+constexpr QSize kContentSize(296, 241);
+
+}  // namespace
 
 TForm2::TForm2(Platform& platform) : QWidget(nullptr) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("About Trellan"));
     setFont(sansSerifFont(11));
-    setFixedSize(296, 241);
+    setFixedSize(kContentSize);
     move(606, 220);
 
     Memo1 = placed<QPlainTextEdit>(this, QStringLiteral("Memo1"), QRect(8, 8, 281, 193));
@@ -44,6 +51,11 @@ void TForm2::FormCreate() {
 }
 
 void TForm2::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The design's size counts the frame, which is known once the window is shown.
+    if (!outerSizeSet_) {
+        outerSizeSet_ = reachOuterSize(this, kOuterSize, kContentSize);
+    }
     // Fitted when first seen rather than at start-up, where it would load fonts
     // for a window that may never be shown.
     if (!fitted_) {
@@ -53,7 +65,6 @@ void TForm2::showEvent(QShowEvent* event) {
         Memo1->moveCursor(QTextCursor::Start);
         Memo1->ensureCursorVisible();
     }
-    QWidget::showEvent(event);
 }
 
 void TForm2::Button1Click() { hide(); }

@@ -26,6 +26,7 @@ protected:
 
 private:
     bool fitted_ = false;
+    bool outerSizeSet_ = false;
 };
 
 }  // namespace trellan

@@ -28,7 +28,7 @@ std::optional<QString> runDialog(QWidget* owner, const FileDialogOptions& option
     if (!options.defaultSuffix.isEmpty()) {
         dialog.setDefaultSuffix(options.defaultSuffix);
     }
-    dialog.selectFile(options.fileName);
+    dialog.selectFile(proposedFileName(options.fileName, options.startFolder));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

@@ -17,6 +17,20 @@ void removeMaximizeBox(QWidget* window) {
     window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 }
 
+bool reachOuterSize(QWidget* window, const QSize& outer, const QSize& least) {
+    const QSize frame = window->frameGeometry().size() - window->size();
+    if (frame.isEmpty()) {
+        return false;
+    }
+    const QSize client = (outer - frame).expandedTo(least);
+    if (window->minimumSize() == window->maximumSize()) {
+        window->setFixedSize(client);
+    } else {
+        window->resize(client);
+    }
+    return true;
+}
+
 QFont fontWithFallback(const QStringList& families, int pixelHeight, bool bold, bool italic) {
     // Naming one installed family spares the font matcher a search for each
     // missing one, which is what start-up time goes on.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QStringList>
 
 class QFont;
@@ -12,6 +13,11 @@ void showWindow(QWidget* window);
 
 // Takes the maximise box off a window's frame; minimising and closing stay.
 void removeMaximizeBox(QWidget* window);
+
+// Sizes a shown window so that with its frame it measures `outer`, its client
+// area keeping at least `least`; a window of fixed size stays fixed. False,
+// and nothing done, while the platform reports no frame.
+bool reachOuterSize(QWidget* window, const QSize& outer, const QSize& least = QSize());
 
 // The first installed family of `families`, else the default one.
 QFont fontWithFallback(const QStringList& families, int pixelHeight, bool bold = false,

@@ -27,8 +27,9 @@
 namespace trellan {
 namespace {
 
-constexpr int kClientWidth = 763;
-constexpr int kClientHeight = 315;
+// The design's outer size, and the client area its contents need at least.
+constexpr QSize kOuterSize(771, 342);
+constexpr QSize kContentSize(763, 315);
 constexpr int kTopBandHeight = 57;
 constexpr int kStatusHeight = 25;
 constexpr int kLeftColumnWidth = 352;
@@ -47,35 +48,60 @@ TForm1::TForm1(Platform& platform, const QString& startFolder)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kAppTitle);
     setFont(sansSerifFont(11));
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(kContentSize);
     move(405, 225);
 
     buildTopBand();
-
-    Panel2 = panel(
-        this, QStringLiteral("Panel2"), QFrame::Sunken,
-        QRect(0, kTopBandHeight, kClientWidth, kClientHeight - kTopBandHeight - kStatusHeight));
-    buildLeftColumn(Panel2);
-    buildRightColumn(Panel2);
-
+    Panel2 = panel(this, QStringLiteral("Panel2"), QFrame::Sunken, QRect());
+    Panel5 = placed<QFrame>(Panel2, QStringLiteral("Panel5"), QRect());
+    Panel4 = placed<QFrame>(Panel2, QStringLiteral("Panel4"), QRect());
+    GroupBox2 = captioned<QGroupBox>(Panel4, QStringLiteral("GroupBox2"), QStringLiteral("Infos: "),
+                                     QRect());
+    GroupBox2->setFont(arialFont(11));
     Panel3 =
-        captioned<QLabel>(this, QStringLiteral("Panel3"), QStringLiteral("Status..."),
-                          QRect(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight));
+        captioned<QLabel>(this, QStringLiteral("Panel3"), QStringLiteral("Status..."), QRect());
     Panel3->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel3->setAlignment(Qt::AlignCenter);
     fillBackground(Panel3, Qt::black, QColor(0, 255, 0));
+    placeBands();
+    buildLeftColumn();
+    buildRightColumn();
 
     connectHandlers();
     makeAccessible(this, kForm1Texts);
 }
 
+void TForm1::placeBands() {
+    const int width = this->width();
+    Panel1->setGeometry(0, 0, width, kTopBandHeight);
+    Panel6->move(width - 1 - Panel6->width(), 1);
+    Panel2->setGeometry(0, kTopBandHeight, width, height() - kTopBandHeight - kStatusHeight);
+    const int columnHeight = Panel2->height() - 2;
+    Panel5->setGeometry(1, 1, kLeftColumnWidth, columnHeight);
+    Panel4->setGeometry(1 + kLeftColumnWidth, 1, width - 2 - kLeftColumnWidth, columnHeight);
+    GroupBox2->setGeometry(QRect(QPoint(0, 0), Panel4->size()));
+    Panel3->setGeometry(0, height() - kStatusHeight, width, kStatusHeight);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The design's size counts the frame, which is known once the window is shown.
+    if (!outerSizeSet_) {
+        outerSizeSet_ = reachOuterSize(this, kOuterSize, kContentSize);
+    }
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeBands();
+}
+
 void TForm1::buildTopBand() {
-    Panel1 = panel(this, QStringLiteral("Panel1"), QFrame::Sunken,
-                   QRect(0, 0, kClientWidth, kTopBandHeight));
+    Panel1 = panel(this, QStringLiteral("Panel1"), QFrame::Sunken, QRect());
     fillBackground(Panel1, Qt::white, Qt::black);
 
     Image1 = placedPicture(Panel1, QStringLiteral("Image1"), QStringLiteral(":/assets/logo.jpg"),
-                           QRect(1, 1, 225, 55));
+                           QRect(1, 0, 225, 57));
 
     Label1 = captioned<QLabel>(Panel1, QStringLiteral("Label1"), QStringLiteral("Trellan"),
                                QPoint(248, 4));
@@ -93,9 +119,8 @@ void TForm1::buildTopBand() {
     Label11->adjustSize();
 
     // The "i" panel: white on the desktop colour, raised.
-    Panel6 =
-        captioned<ClickLabel>(Panel1, QStringLiteral("Panel6"), QStringLiteral("i"),
-                              QRect(kClientWidth - 1 - 56, 1, 56, 55), ClickLabel::Kind::Button);
+    Panel6 = captioned<ClickLabel>(Panel1, QStringLiteral("Panel6"), QStringLiteral("i"),
+                                   QRect(0, 1, 56, 55), ClickLabel::Kind::Button);
     Panel6->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel6->setAlignment(Qt::AlignCenter);
     Panel6->setFont(
@@ -105,10 +130,7 @@ void TForm1::buildTopBand() {
     fillBackground(Panel6, QColor(0, 78, 152), Qt::white);
 }
 
-void TForm1::buildLeftColumn(QWidget* parent) {
-    Panel5 = placed<QFrame>(parent, QStringLiteral("Panel5"),
-                            QRect(1, 1, kLeftColumnWidth, parent->height() - 2));
-
+void TForm1::buildLeftColumn() {
     GroupBox1 = captioned<QGroupBox>(Panel5, QStringLiteral("GroupBox1"),
                                      QStringLiteral("Select flash type: "), QRect(8, 4, 337, 153));
     GroupBox1->setFont(arialFont(11));
@@ -145,15 +167,7 @@ void TForm1::buildLeftColumn(QWidget* parent) {
     }
 }
 
-void TForm1::buildRightColumn(QWidget* parent) {
-    Panel4 = placed<QFrame>(parent, QStringLiteral("Panel4"),
-                            QRect(1 + kLeftColumnWidth, 1, parent->width() - 2 - kLeftColumnWidth,
-                                  parent->height() - 2));
-
-    GroupBox2 = captioned<QGroupBox>(Panel4, QStringLiteral("GroupBox2"), QStringLiteral("Infos: "),
-                                     QRect(QPoint(0, 0), Panel4->size()));
-    GroupBox2->setFont(arialFont(11));
-
+void TForm1::buildRightColumn() {
     struct Pair {
         QLabel** caption;
         const char* captionName;

@@ -107,11 +107,15 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Fits the three bands and the two columns to the client area.
+    void placeBands();
     void buildTopBand();
-    void buildLeftColumn(QWidget* parent);
-    void buildRightColumn(QWidget* parent);
+    void buildLeftColumn();
+    void buildRightColumn();
     void connectHandlers();
     void openLink(const QString& target);
     void setStatus(const QString& text);
@@ -137,6 +141,7 @@ private:
     Lines template_;
     // Only a template that was read may be written over the file.
     bool templateRead_ = false;
+    bool outerSizeSet_ = false;
 };
 
 }  // namespace trellan

@@ -201,10 +201,8 @@ void TForm3::connectHandlers() {
 void TForm3::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The outer size counts the frame, which is known once the window is shown.
-    const QSize frame = frameGeometry().size() - size();
-    if (!outerSizeSet_ && !frame.isEmpty()) {
-        resize(kOuterSize - frame);
-        outerSizeSet_ = true;
+    if (!outerSizeSet_) {
+        outerSizeSet_ = reachOuterSize(this, kOuterSize);
     }
 }
 
