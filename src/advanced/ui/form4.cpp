@@ -146,22 +146,18 @@ void TForm4::connectHandlers() {
 }
 
 void TForm4::showEvent(QShowEvent* event) {
+    // Fitted when first shown: measuring loads fonts, which start-up need not wait for.
     if (!captionsFitted_) {
         captionsFitted_ = true;
-        fitCaptions();
-    }
-    QWidget::showEvent(event);
-}
-
-void TForm4::fitCaptions() {
-    // Done when first shown: measuring loads fonts, which start-up need not wait for.
-    for (QWidget* widget : Panel1->findChildren<QWidget*>()) {
-        if (qobject_cast<QLabel*>(widget) != nullptr ||
-            qobject_cast<QRadioButton*>(widget) != nullptr ||
-            qobject_cast<QCheckBox*>(widget) != nullptr) {
-            fitCaption(widget);
+        for (QWidget* widget : Panel1->findChildren<QWidget*>()) {
+            if (qobject_cast<QLabel*>(widget) != nullptr ||
+                qobject_cast<QRadioButton*>(widget) != nullptr ||
+                qobject_cast<QCheckBox*>(widget) != nullptr) {
+                fitCaption(widget);
+            }
         }
     }
+    QWidget::showEvent(event);
 }
 
 void TForm4::openWithScript(const QString& script) {

@@ -169,7 +169,6 @@ private:
     void buildWindowControls();
     void buildGroups();
     void connectHandlers();
-    void fitCaptions();
     void closeWindow();
 
     Platform& platform_;
