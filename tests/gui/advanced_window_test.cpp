@@ -56,6 +56,15 @@ TEST_F(AdvancedWindow, LayoutUsesTheDesignNamesAndPlaces) {
               form->LabeledEdit1->edit->y());
 }
 
+TEST_F(AdvancedWindow, WarningStripesKeepTheirPlacesWhenShown) {
+    create();
+    openFromGenerator();
+    EXPECT_EQ(form4()->Label5->geometry(), QRect(8, 475, 272, 13));
+    EXPECT_EQ(form4()->Label6->geometry(), QRect(280, 475, 313, 13));
+    EXPECT_EQ(form4()->Label5->font(), form4()->font());
+    EXPECT_EQ(form4()->Label6->font(), form4()->font());
+}
+
 TEST_F(AdvancedWindow, CreationLoadsBothListsBesideTheProgram) {
     create();
     // A later dialog moves the working folder; the lists still come from the program folder.

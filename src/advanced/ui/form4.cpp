@@ -147,12 +147,14 @@ void TForm4::connectHandlers() {
 
 void TForm4::showEvent(QShowEvent* event) {
     // Fitted when first shown: measuring loads fonts, which start-up need not wait for.
+    // The two warning labels keep their stripe across the window's foot.
     if (!captionsFitted_) {
         captionsFitted_ = true;
         for (QWidget* widget : Panel1->findChildren<QWidget*>()) {
-            if (qobject_cast<QLabel*>(widget) != nullptr ||
-                qobject_cast<QRadioButton*>(widget) != nullptr ||
-                qobject_cast<QCheckBox*>(widget) != nullptr) {
+            const bool caption = qobject_cast<QLabel*>(widget) != nullptr ||
+                                 qobject_cast<QRadioButton*>(widget) != nullptr ||
+                                 qobject_cast<QCheckBox*>(widget) != nullptr;
+            if (caption && widget != Label5 && widget != Label6) {
                 fitCaption(widget);
             }
         }

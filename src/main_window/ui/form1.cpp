@@ -226,7 +226,8 @@ void TForm1::buildRightColumn() {
                                      QStringLiteral("Script generator"), QRect(200, 192, 89, 25));
     for (QWidget* control :
          std::initializer_list<QWidget*>{CameraOn, CameraOff, Button1, Button2, Button3}) {
-        fitCaption(control);
+        // The row is full: a wider caption takes a smaller font, never a wider control.
+        fitCaption(control, control->width());
     }
     Cam = placedPicture(GroupBox2, QStringLiteral("Cam"), QStringLiteral(":/assets/cam.jpg"),
                         QRect(312, 192, 28, 25));
