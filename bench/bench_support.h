@@ -1,44 +1,26 @@
 #pragma once
 
-// Shared by the benchmarks: a platform that answers nothing, file writing and
-// a main that runs the benchmarks under an offscreen QApplication.
+// Shared by the benchmarks: file writing and a main that runs the benchmarks
+// under an offscreen QApplication. Windows get the UnattendedPlatform, and a
+// message box makes the run a broken one (failOnMessageBoxes).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <optional>
 
-#include "common/ui/platform.h"
+#include "app/ui/unattended_platform.h"
 
 namespace trellan::bench {
 
-// Dialogs are cancelled and the shell fails; a message box is a broken run
-// unless boxes are allowed.
-class SilentPlatform final : public Platform {
-public:
-    explicit SilentPlatform(bool boxesAllowed = false) : boxesAllowed_(boxesAllowed) {}
-
-    void messageBox(QWidget*, const QString&, const QString& text, MessageIcon) override {
-        if (!boxesAllowed_) {
-            qFatal("unexpected message box: %s", qPrintable(text));
-        }
+// Ends a benchmark run whose windows showed a message box (printed to stderr):
+// its figures would time an error path.
+inline void failOnMessageBoxes(const UnattendedPlatform& platform) {
+    if (platform.boxesShown() > 0) {
+        qFatal("unexpected message box");
     }
-    bool shellOpen(QWidget*, const QString&) override { return false; }
-    std::optional<QString> clipboardText() override { return std::nullopt; }
-
-protected:
-    std::optional<QString> runOpenDialog(QWidget*, const FileDialogOptions&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> runSaveDialog(QWidget*, const FileDialogOptions&) override {
-        return std::nullopt;
-    }
-
-private:
-    bool boxesAllowed_;
-};
+}
 
 inline void writeFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());

@@ -10,7 +10,6 @@
 #include <memory>
 
 #include "bench_support.h"
-#include "common/ui/platform.h"
 #include "main_window/ui/form1.h"
 #include "main_window/ui/list_box.h"
 
@@ -31,6 +30,7 @@ QByteArray customizeTemplate(qsizetype bytes) {
 // A shown main window over a temporary start folder.
 class Fixture {
 public:
+    ~Fixture() { trellan::bench::failOnMessageBoxes(platform_); }
     void write(const QString& relative, const QByteArray& bytes) {
         writeFile(dir_.filePath(relative), bytes);
     }
@@ -44,7 +44,7 @@ public:
 
 private:
     QTemporaryDir dir_;
-    trellan::bench::SilentPlatform platform_;
+    trellan::UnattendedPlatform platform_;
     std::unique_ptr<trellan::TForm1> form_;
 };
 

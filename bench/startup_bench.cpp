@@ -16,7 +16,6 @@
 
 #include "app/ui/window_set.h"
 #include "bench_support.h"
-#include "common/ui/platform.h"
 
 namespace {
 
@@ -37,11 +36,12 @@ void copySampleData(const QString& dir) {
 }
 
 int countWidgets(const QString& dir) {
-    trellan::bench::SilentPlatform platform;
+    trellan::UnattendedPlatform platform;
     trellan::AppContext context{platform, dir, QCoreApplication::applicationDirPath() + "/../"};
     const auto before = QApplication::allWidgets().size();
     trellan::Windows windows(context);
     const auto count = static_cast<int>(QApplication::allWidgets().size() - before);
+    trellan::bench::failOnMessageBoxes(platform);
     return count;
 }
 

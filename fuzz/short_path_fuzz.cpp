@@ -57,16 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     const QString result = trellan::shortenedPath(path, room, width, style);
 
-    const QChar separator = style == PathStyle::Windows ? QLatin1Char('\\') : QLatin1Char('/');
-    QString drive;
-    QString rest = path;
-    if (style == PathStyle::Windows && path.size() >= 2 && path[1] == QLatin1Char(':')) {
-        drive = path.left(2);
-        rest = path.mid(2);
-    }
-    const qsizetype nameStart = rest.lastIndexOf(separator) + 1;
-    const QString dir = rest.left(nameStart);
-    const QString name = rest.mid(nameStart);
+    const auto [separator, drive, dir, name] = trellan::splitPath(path, style);
 
     if (measure(path) <= room) {
         FUZZ_CHECK(result == path);

@@ -26,17 +26,22 @@ QString cutFirstDirectory(QString dir, QChar separator) {
     return dir;
 }
 
-QString shortenedPath(const QString& path, int maxWidth, const TextWidth& width, PathStyle style) {
-    const QChar separator = style == PathStyle::Windows ? QLatin1Char('\\') : QLatin1Char('/');
-    QString drive;
+PathParts splitPath(const QString& path, PathStyle style) {
+    PathParts parts;
+    parts.separator = style == PathStyle::Windows ? QLatin1Char('\\') : QLatin1Char('/');
     QString rest = path;
     if (style == PathStyle::Windows && path.size() >= 2 && path[1] == QLatin1Char(':')) {
-        drive = path.left(2);
+        parts.drive = path.left(2);
         rest = path.mid(2);
     }
-    const qsizetype nameStart = rest.lastIndexOf(separator) + 1;
-    QString dir = rest.left(nameStart);
-    const QString name = rest.mid(nameStart);
+    const qsizetype nameStart = rest.lastIndexOf(parts.separator) + 1;
+    parts.dir = rest.left(nameStart);
+    parts.name = rest.mid(nameStart);
+    return parts;
+}
+
+QString shortenedPath(const QString& path, int maxWidth, const TextWidth& width, PathStyle style) {
+    auto [separator, drive, dir, name] = splitPath(path, style);
     const QString onlyEllipsis = separator + QStringLiteral("...") + separator;
 
     QString result = path;

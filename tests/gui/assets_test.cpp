@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QDirIterator>
-#include <QFile>
 #include <QPixmap>
 #include <algorithm>
 #include <cstdlib>
@@ -16,6 +15,7 @@
 
 #include "common/jpeg.h"
 #include "common/ui/jpeg_picture.h"
+#include "support/test_files.h"
 
 namespace trellan {
 namespace {
@@ -43,20 +43,11 @@ std::string doubleSizeName(const char* name) {
     return QByteArray(name).replace(".jpg", "@2x.jpg").toStdString();
 }
 
-QByteArray readResource(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "no resource " << path.toStdString();
-        return {};
-    }
-    return file.readAll();
-}
-
 class AssetPicture : public ::testing::TestWithParam<Asset> {};
 
 TEST_P(AssetPicture, DecodesAtItsSizeAndShowsSomething) {
     const Asset& asset = GetParam();
-    const auto decoded = decodeJpeg(readResource(resource(asset.name)));
+    const auto decoded = decodeJpeg(testing::readFile(resource(asset.name)));
     ASSERT_TRUE(decoded.has_value());
     EXPECT_EQ(decoded->width, asset.width);
     EXPECT_EQ(decoded->height, asset.height);
@@ -77,7 +68,7 @@ TEST_P(AssetPicture, DecodesAtItsSizeAndShowsSomething) {
 
     // Its double-size source is the same picture: boxed down, it stays close to this one.
     const std::string doubled = doubleSizeName(asset.name);
-    const auto large = decodeJpeg(readResource(resource(doubled.c_str())));
+    const auto large = decodeJpeg(testing::readFile(resource(doubled.c_str())));
     ASSERT_TRUE(large.has_value());
     ASSERT_EQ(large->width, asset.width * 2);
     ASSERT_EQ(large->height, asset.height * 2);
@@ -124,7 +115,7 @@ TEST(AssetResources, HoldExactlyTheShippedPicturesEachDifferent) {
         found.insert(it.fileName().toStdString());
         // A picture copied over another would show the wrong phone.
         const auto [at, inserted] =
-            byContent.emplace(readResource(path), it.fileName().toStdString());
+            byContent.emplace(testing::readFile(path), it.fileName().toStdString());
         EXPECT_TRUE(inserted) << it.fileName().toStdString() << " repeats " << at->second;
     }
     EXPECT_EQ(found, expected);
@@ -156,7 +147,7 @@ void PrintTo(const Damage& damage, std::ostream* os) { *os << damage.name; }
 class DamagedJpeg : public ::testing::TestWithParam<Damage> {};
 
 TEST_P(DamagedJpeg, GivesNoPictureAndNoCrash) {
-    const QByteArray good = readResource(resource("k750.jpg"));
+    const QByteArray good = testing::readFile(resource("k750.jpg"));
     ASSERT_TRUE(decodeJpeg(good).has_value());
     EXPECT_FALSE(decodeJpeg(GetParam().apply(good)).has_value());
 }

@@ -311,7 +311,7 @@ void TForm1::ListBox1Click() {
     for (int i = 0; i < kPhonePictureCount; ++i) {
         picture(static_cast<PhonePicture>(i))->setVisible(static_cast<PhonePicture>(i) == shown);
     }
-    picture(shown)->setAccessibleDescription(phonePictureDescription(shown, Model->text()));
+    picture(shown)->setAccessibleDescription(phonePictureDescription(shown, fromSystem8(model)));
 }
 
 void TForm1::ListBox2Click() {
