@@ -19,7 +19,7 @@ void removeMaximizeBox(QWidget* window) {
 
 bool reachOuterSize(QWidget* window, const QSize& outer, const QSize& least) {
     const QSize frame = window->frameGeometry().size() - window->size();
-    if (frame.isEmpty()) {
+    if (frame.isNull()) {
         return false;
     }
     const QSize client = (outer - frame).expandedTo(least);
