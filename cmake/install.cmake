@@ -6,9 +6,7 @@
 # /usr/bin/trellan is a link to the program: Qt resolves it, so "beside the
 # program" stays /usr/lib/trellan.
 
-set(TRELLAN_APP_ID example.calvorn.Trellan)
 set(TRELLAN_MAINTAINER "Calvorn <me@calvorn.example>")
-target_compile_definitions(trellan PRIVATE TRELLAN_APP_ID="${TRELLAN_APP_ID}")
 
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

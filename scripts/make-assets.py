@@ -4,7 +4,8 @@
 Every picture is drawn at four times its size and boxed down, which gives
 clean anti-aliased edges even on the 28 by 25 icons. Needs only python3,
 ImageMagick's `convert` and the DejaVu and Liberation fonts. The application
-icon for the desktop menu goes to icons/ as transparent PNGs, one per size.
+icon for the desktop menu goes to icons/ as transparent PNGs, one per size,
+and, for trellan.exe, as one Windows icon file, icons/trellan.ico.
 
     scripts/make-assets.py [OUTPUT_DIR]     (default: assets/ of this checkout)
 
@@ -13,8 +14,10 @@ Each picture also gets a double-size source, "name@2x.jpg", for scaled screens.
 
 import math
 import os
+import struct
 import subprocess
 import sys
+import tempfile
 
 SCALE = 4
 # Window background the icons sit on.
@@ -379,6 +382,33 @@ PICTURES = [
 ]
 
 ICON_SIZES = [48, 64, 128, 256]
+# Explorer, the taskbar and the title bar ask for these.
+WINDOWS_ICON_SIZES = [16, 20, 24, 32, 40, 48, 64, 256]
+
+
+def write_ico(path, pngs):
+    """A Windows icon file holding PNG pictures (read since Windows Vista)."""
+    entries = b""
+    images = b""
+    offset = 6 + 16 * len(pngs)
+    for size, data in pngs:
+        side = 0 if size >= 256 else size  # 0 stands for 256
+        entries += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(data), offset)
+        images += data
+        offset += len(data)
+    with open(path, "wb") as out:
+        out.write(struct.pack("<HHH", 0, 1, len(pngs)) + entries + images)
+
+
+def render_windows_icon(icon_dir):
+    with tempfile.TemporaryDirectory() as work:
+        pngs = []
+        for size in WINDOWS_ICON_SIZES:
+            with open(render_icon(work, size, app_icon()), "rb") as png:
+                pngs.append((size, png.read()))
+    path = os.path.join(icon_dir, "trellan.ico")
+    write_ico(path, pngs)
+    return path
 
 
 def render_double_size(out_dir):
@@ -404,6 +434,8 @@ def main():
     for size in ICON_SIZES:
         written = render_icon(icon_dir, size, app_icon())
         print(f"{written}: {size}x{size}, {os.path.getsize(written)} bytes")
+    written = render_windows_icon(icon_dir)
+    print(f"{written}: {WINDOWS_ICON_SIZES}, {os.path.getsize(written)} bytes")
 
 
 if __name__ == "__main__":
