@@ -43,12 +43,15 @@ set(TRELLAN_QT_PLUGINS
 if(TRELLAN_TESTS)
     find_package(Qt6 REQUIRED COMPONENTS Test)
 endif()
+# Copied after every build of any program; copy_if_different leaves them be.
 set(copies)
+set(sources ${TRELLAN_RUNTIME_DLLS})
 foreach(dll IN LISTS TRELLAN_RUNTIME_DLLS)
     list(APPEND copies COMMAND ${CMAKE_COMMAND} -E copy_if_different ${dll} ${TRELLAN_WINDOWS_BIN})
 endforeach()
 foreach(target IN LISTS TRELLAN_QT_DLLS ITEMS Qt6::Test)
     if(TARGET ${target})
+        list(APPEND sources $<TARGET_FILE:${target}>)
         list(APPEND copies COMMAND ${CMAKE_COMMAND} -E copy_if_different
              $<TARGET_FILE:${target}> ${TRELLAN_WINDOWS_BIN})
     endif()
@@ -56,12 +59,17 @@ endforeach()
 set(plugins ${TRELLAN_QT_PLUGINS})
 while(plugins)
     list(POP_FRONT plugins folder target)
+    list(APPEND sources $<TARGET_FILE:${target}>)
     list(APPEND copies
          COMMAND ${CMAKE_COMMAND} -E make_directory ${TRELLAN_WINDOWS_BIN}/${folder}
          COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${target}>
                  ${TRELLAN_WINDOWS_BIN}/${folder})
 endwhile()
-add_custom_target(trellan_windows_runtime ALL ${copies} VERBATIM)
+set(stamp ${CMAKE_BINARY_DIR}/windows/runtime.stamp)
+add_custom_command(OUTPUT ${stamp} ${copies} COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+                   DEPENDS ${sources} COMMENT "Copying the DLLs and Qt plugins beside the programs"
+                   VERBATIM)
+add_custom_target(trellan_windows_runtime ALL DEPENDS ${stamp})
 add_dependencies(trellan trellan_windows_runtime)
 
 # ---- Install rules: the portable zip and the installer hold the same files.
@@ -70,18 +78,30 @@ add_dependencies(trellan trellan_windows_runtime)
 # into the setool2 folder, whose own cda\ already holds the model catalogues:
 # only the catalogues the program reads beside itself go into cda\.
 install(TARGETS trellan RUNTIME DESTINATION .)
+set(shipped)
 install(FILES ${TRELLAN_RUNTIME_DLLS} DESTINATION .)
+foreach(dll IN LISTS TRELLAN_RUNTIME_DLLS)
+    get_filename_component(name ${dll} NAME)
+    list(APPEND shipped ${name})
+endforeach()
 foreach(target IN LISTS TRELLAN_QT_DLLS)
     install(FILES $<TARGET_FILE:${target}> DESTINATION .)
+    list(APPEND shipped $<TARGET_FILE_NAME:${target}>)
 endforeach()
 set(plugins ${TRELLAN_QT_PLUGINS})
 while(plugins)
     list(POP_FRONT plugins folder target)
     # The minimal and offscreen platforms are for tests and headless runs only.
-    if(NOT target MATCHES "Minimal")
+    if(NOT target MATCHES "Minimal|Offscreen")
         install(FILES $<TARGET_FILE:${target}> DESTINATION ${folder})
+        list(APPEND shipped ${folder}/$<TARGET_FILE_NAME:${target}>)
     endif()
 endwhile()
+# The DLLs come with their debugging sections (libstdc++ alone is 23 MB of them).
+foreach(dll IN LISTS shipped)
+    install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded
+                  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${dll}\" COMMAND_ERROR_IS_FATAL ANY)")
+endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/data/cda/sound.cdt ${PROJECT_SOURCE_DIR}/data/cda/clipart.cdt
               ${PROJECT_SOURCE_DIR}/data/cda/frames.cdt ${PROJECT_SOURCE_DIR}/data/cda/funlayer.cdt
               ${PROJECT_SOURCE_DIR}/data/cda/bandlock.cdt
@@ -90,6 +110,8 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION samples)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/README.txt.in
                ${CMAKE_BINARY_DIR}/windows/README.txt @ONLY NEWLINE_STYLE CRLF)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/licenses.txt
+               ${CMAKE_BINARY_DIR}/windows/licenses.txt @ONLY NEWLINE_STYLE CRLF)
 install(FILES ${CMAKE_BINARY_DIR}/windows/README.txt DESTINATION .)
 # Qt's licence (LGPL-3.0, which adds to the GPL-3.0), and those of the
 # libraries compiled into its DLLs, as Debian's packages of them state them.
@@ -103,6 +125,6 @@ foreach(library zlib1g libpng16-16 libfreetype6 libharfbuzz0b libpcre2-16-0
 endforeach()
 get_filename_component(jpeg_prefix ${JPEG_INCLUDE_DIRS}/.. ABSOLUTE)
 install(DIRECTORY ${jpeg_prefix}/share/licenses/ DESTINATION licenses/libjpeg-turbo)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/windows/licenses.txt DESTINATION licenses)
+install(FILES ${CMAKE_BINARY_DIR}/windows/licenses.txt DESTINATION licenses)
 
 include(${PROJECT_SOURCE_DIR}/packaging/windows/cpack.cmake)

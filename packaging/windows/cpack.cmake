@@ -19,6 +19,9 @@ set(CPACK_ARCHIVE_COMPONENT_INSTALL OFF)
 # Per machine, into Program Files\Trellan; an earlier install is removed first,
 # silently under /S, so an upgrade lands in place.
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+# A 64-bit installer, like the program: Debian's nsis has the amd64 stubs, and a
+# 32-bit one would need 32-bit Wine to be tried here.
+set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "XTarget\\\\ amd64-unicode")
 set(CPACK_NSIS_PACKAGE_NAME Trellan)
 set(CPACK_NSIS_DISPLAY_NAME Trellan)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
