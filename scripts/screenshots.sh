@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
 # Takes a PNG of each of the four windows on a private X display:
-#   scripts/screenshots.sh [--docs] [--scale N] [OUTPUT_DIR]   (default: screenshots/)
+#   scripts/screenshots.sh [--docs] [--windows] [--scale N] [OUTPUT_DIR]   (default: screenshots/)
 # Builds if needed, runs tools/showcase on a fresh copy of the sample data and
 # photographs each window with ImageMagick's import. No window manager needed.
 # --docs also copies the main window's picture to docs/ for the README.
 # --scale N shows the windows at N times their size (QT_SCALE_FACTOR), as on a
 # screen set to N x 100%; the pictures are then named like main-window@2x.png.
+# --windows photographs the Windows build under Wine instead (build-windows/,
+# the windows platform), into OUTPUT_DIR/windows; there the scale is Windows'
+# own display setting (96 x N dots per inch), in a Wine prefix of its own.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 docs=false
+windows=false
 scale=1
 while [ $# -gt 0 ]; do
     case "$1" in
         --docs) docs=true; shift ;;
+        --windows) windows=true; shift ;;
         --scale) scale="${2:?--scale needs a factor}"; shift 2 ;;
         *) break ;;
     esac
@@ -20,17 +25,24 @@ done
 suffix=""
 [ "$scale" != 1 ] && suffix="@${scale}x"
 out="${1:-$root/screenshots}"
+$windows && out="$out/windows"
 mkdir -p "$out"
 out="$(cd "$out" && pwd)"
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh" "$root/build"
-showcase="$root/build/tools/trellan_showcase"
+if $windows; then
+    "$root/scripts/windows/build.sh" "$root/build-windows"
+    showcase=("$root/scripts/windows/wine-run.sh" "$root/build-windows/bin/trellan_showcase.exe")
+else
+    "$root/scripts/build.sh" "$root/build"
+    showcase=("$root/build/tools/trellan_showcase")
+fi
 
 work="$(mktemp -d)"
 xvfb_pid=""
 showcase_pid=""
 cleanup() {
     [ -n "$showcase_pid" ] && kill "$showcase_pid" 2>/dev/null || true
+    $windows && "${showcase[0]}" --stop-server 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$work"
@@ -53,12 +65,21 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 export DISPLAY="$display"
-export QT_QPA_PLATFORM=xcb
-export QT_SCALE_FACTOR="$scale"
+if $windows; then
+    export TRELLAN_WINE_DISPLAY=1
+    export WINEPREFIX="${TRELLAN_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/trellan}/windows/wine-screens"
+    dpi="$(awk -v s="$scale" 'BEGIN { printf "%d", 96 * s }')"
+    "${showcase[0]}" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+        >/dev/null 2>&1
+    "${showcase[0]}" --stop-server 2>/dev/null || true  # the next start reads the new setting
+else
+    export QT_QPA_PLATFORM=xcb
+    export QT_SCALE_FACTOR="$scale"
+fi
 
 # The showcase works on a copy, like scripts/run.sh, so the samples stay as shipped.
 cp -r "$root/data/." "$work/"
-(cd "$work" && exec "$showcase") >"$work/showcase.log" 2>&1 &
+(cd "$work" && exec "${showcase[@]}") >"$work/showcase.log" 2>&1 &
 showcase_pid=$!
 
 # The id of the mapped window whose title is exactly $1, once it is there.
