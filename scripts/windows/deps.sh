@@ -8,7 +8,8 @@
 # googletest package installs; all compiled with Debian's MinGW-w64 (posix).
 # TRELLAN_CACHE sets the cache (default ~/.cache/trellan). A copy of Qt made by
 # the same recipe (MANIFEST and make-qt-mingw.sh beside a tarball) is unpacked
-# instead of building, when TRELLAN_QT_PREBUILT or ../shared/toolchains holds one.
+# instead of building, when TRELLAN_QT_PREBUILT or ../shared/toolchains holds one
+# (TRELLAN_QT_PREBUILT=none always builds).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 "$root/scripts/install-deps.sh" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
@@ -76,6 +77,7 @@ finish() {  # finish STAGING PREFIX
 # options and patch, checked against the MANIFEST's checksum.
 prebuilt_qt() {
     local folder tarball recipe
+    [ "${TRELLAN_QT_PREBUILT:-}" != none ] || return 1
     for folder in "${TRELLAN_QT_PREBUILT:-}" "$root/../shared/toolchains" /work/shared/toolchains; do
         [ -n "$folder" ] || continue
         tarball="$folder/qt-$qt_version-x86_64-w64-mingw32.tar.xz"
@@ -132,7 +134,7 @@ build_jpeg() {
     local source
     source="$(find "$work" -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)"
     cmake -G Ninja -S "$source" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_INSTALL_PREFIX="$work/prefix" "${jpeg_options[@]}" >/dev/null
+        -DCMAKE_INSTALL_PREFIX="$work/prefix" "${jpeg_options[@]}" -Wno-dev >/dev/null
     cmake --build "$work/build" --parallel "$jobs" >/dev/null
     cmake --install "$work/build" >/dev/null
     mkdir -p "$work/prefix/share/licenses"
