@@ -18,7 +18,10 @@ namespace {
 
 using Reason = std::optional<QString>;
 
-Reason fault(WriteStep step, const QString& file) { return writeStepFault(step, file); }
+Reason fault(WriteStep step, const QString& file) {
+    const std::optional<StepFault> fault = writeStepFault(step, file);
+    return fault ? Reason(fault->reason) : std::nullopt;
+}
 
 QString notRegular() { return QStringLiteral("Not a regular file"); }
 
@@ -54,8 +57,8 @@ native::Created createUnique(QFile& file, QString& name, const QString& folder, 
                    .arg(folder)
                    .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))
                    .arg(QLatin1String(suffix));
-        if (Reason failure = fault(step, name)) {
-            return {failure, false};
+        if (const std::optional<StepFault> failure = writeStepFault(step, name)) {
+            return {failure->reason, failure->refused};
         }
         created = native::createNew(file, name, privateFile);
         if (!created.failure || !QFileInfo::exists(name)) {
@@ -293,8 +296,7 @@ void writeWholeFileAtomically(const QString& path, const QByteArray& bytes) {
     const native::Created created =
         createUnique(temporary, name, info.path(), "tmp", exists, WriteStep::CreateTemporary);
     if (created.failure) {
-        const QFileInfo folder(info.absolutePath());
-        if (exists && (created.refused || !folder.isWritable() || !ownerMayWrite(folder))) {
+        if (exists && created.refused) {
             rewriteInPlace(path, target, bytes, created.failure);
             return;
         }

@@ -26,11 +26,13 @@ QByteArray readWholeFile(const QString& path);
 //
 // Mostly the bytes go to a new file beside the old one, named "trellan-" and eight
 // hex digits + ".tmp" whatever the file's own name, which is written, flushed,
-// synced and put in the old one's place in one step.
+// synced and put in the old one's place in one step (on Windows the old file
+// waits under that name + ".old" until the new one is in place).
 //
 // The file is rewritten in place instead where the folder refuses the new file
-// (or its longer path) but the file itself may be written, and where the file
-// has more than one hard link, so that its links stay one file. Its old bytes are
+// (the system answers that the user may not add one, or that its path is too
+// long) but the file itself may be written, and where the file has more than one
+// hard link, so that its links stay one file. Its old bytes are
 // first set aside and synced in the user's state folder (AppLocalDataLocation);
 // the rewrite holds an exclusive lock on the file, waiting up to kLockWaitMs for
 // another holder; on any failure the old bytes are written back, and if even that

@@ -2,4 +2,6 @@
 
 // Nothing else may live in this file: a test program links its own writeStepFault,
 // and the linker then leaves this object out.
-std::optional<QString> trellan::writeStepFault(WriteStep, const QString&) { return std::nullopt; }
+std::optional<trellan::StepFault> trellan::writeStepFault(WriteStep, const QString&) {
+    return std::nullopt;
+}

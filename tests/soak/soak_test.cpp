@@ -24,6 +24,7 @@
 #include <iostream>
 #include <map>
 #include <random>
+#include <set>
 
 #include "about/ui/form2.h"
 #include "advanced/ui/form4.h"
@@ -80,16 +81,23 @@ const SaveTarget kSaveTargets[] = {
     {"no folder/x.txt", false},  {"out", false},
     {"locked/script.txt", true}, {"locked/new.txt", false}};
 
-// A folder refuses new files when its owner-write bit is off; so it does for root
-// too, through the write-fault seam, as the system would for a user.
+// Folders that refuse new files. Their owner-write bit is off, which refuses a user
+// on Linux; the write-fault seam refuses root, and Windows, where a folder refuses
+// by its ACL, in the same way.
+std::set<QString> refusingFolders;
 bool refusesNewFiles(const QString& folder) {
-    return !QFileInfo(folder).permissions().testFlag(QFileDevice::WriteOwner);
+    return refusingFolders.count(QFileInfo(folder).canonicalFilePath()) > 0;
 }
 void setRefusing(const QString& folder, bool refusing) {
     QFile::Permissions p = QFileInfo(folder).permissions();
     p.setFlag(QFileDevice::WriteOwner, !refusing);
     p.setFlag(QFileDevice::WriteUser, !refusing);
     QFile::setPermissions(folder, p);
+    if (refusing) {
+        refusingFolders.insert(QFileInfo(folder).canonicalFilePath());
+    } else {
+        refusingFolders.erase(QFileInfo(folder).canonicalFilePath());
+    }
 }
 const QString kCustomFolder = QStringLiteral("tpa/preset/custom");
 
@@ -238,11 +246,12 @@ protected:
     Tree data_;
     QTemporaryDir siblingDir_;
     qsizetype bandLocks_ = 0;
-    const ScopedWriteFault refusing_{WriteStep::CreateTemporary, [](const QString& file) {
-                                         return refusesNewFiles(QFileInfo(file).path())
-                                                    ? std::optional<QString>("Permission denied")
-                                                    : std::nullopt;
-                                     }};
+    const ScopedWriteFault refusing_{
+        WriteStep::CreateTemporary, [](const QString& file) {
+            return refusesNewFiles(QFileInfo(file).path())
+                       ? std::optional<StepFault>(StepFault{"Permission denied", true})
+                       : std::nullopt;
+        }};
 };
 
 void Soak::prepare() {

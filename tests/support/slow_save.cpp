@@ -33,7 +33,7 @@ int save(const QString& path, const QByteArray& bytes, int delayMs) {
     std::vector<std::unique_ptr<ScopedWriteFault>> pauses;
     for (int step = int(WriteStep::CreateTemporary); step <= int(WriteStep::Restore); ++step) {
         pauses.push_back(std::make_unique<ScopedWriteFault>(
-            WriteStep(step), [step, delayMs](const QString&) -> std::optional<QString> {
+            WriteStep(step), [step, delayMs](const QString&) -> std::optional<StepFault> {
                 say("step " + QByteArray::number(step));
                 QThread::msleep(static_cast<unsigned long>(delayMs));
                 return std::nullopt;

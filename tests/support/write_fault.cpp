@@ -10,7 +10,8 @@ std::vector<const ScopedWriteFault*> faults;
 }
 
 ScopedWriteFault::ScopedWriteFault(WriteStep step, const QString& reason)
-    : ScopedWriteFault(step, [reason](const QString&) { return std::optional<QString>(reason); }) {}
+    : ScopedWriteFault(
+          step, [reason](const QString&) { return std::optional<StepFault>(StepFault{reason}); }) {}
 
 ScopedWriteFault::ScopedWriteFault(WriteStep step, Action action)
     : step_(step), action_(std::move(action)) {
@@ -20,11 +21,11 @@ ScopedWriteFault::ScopedWriteFault(WriteStep step, Action action)
 ScopedWriteFault::~ScopedWriteFault() { std::erase(faults, this); }
 
 // Takes the place of the program's own, which lets every step go.
-std::optional<QString> writeStepFault(WriteStep step, const QString& file) {
+std::optional<StepFault> writeStepFault(WriteStep step, const QString& file) {
     for (auto fault = faults.rbegin(); fault != faults.rend(); ++fault) {
         if ((*fault)->step() == step) {
-            if (std::optional<QString> reason = (**fault)(file)) {
-                return reason;
+            if (std::optional<StepFault> failure = (**fault)(file)) {
+                return failure;
             }
         }
     }
