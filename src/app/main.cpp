@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "app/ui/data_folder_dialog.h"
 #include "app/ui/first_paint_probe.h"
+#include "app/ui/quit_on_signal.h"
 #include "app/ui/unattended_platform.h"
 #include "app/ui/window_set.h"
 #include "common/app_title.h"
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
         }
     }
     QApplication app(argc, argv);
+    const trellan::QuitOnSignal quitOnSignal;  // a signal ends the program between actions
     QApplication::setApplicationName(trellan::kAppTitle);
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TRELLAN_APP_ID));

@@ -1,13 +1,16 @@
 #include "common/file_io.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 #include <new>
 #include <optional>
 
 #include "common/failure.h"
 #include "common/native_file.h"
+#include "common/write_step.h"
 
 namespace trellan {
 
@@ -15,20 +18,17 @@ namespace {
 
 using Reason = std::optional<QString>;
 
-struct Fault {
-    WriteStep step;
-    QString reason;
-};
-std::optional<Fault> injectedFault;
-
-Reason injected(WriteStep step) {
-    if (injectedFault && injectedFault->step == step) {
-        return injectedFault->reason;
-    }
-    return std::nullopt;
+Reason fault(WriteStep step, const QString& file) {
+    const std::optional<StepFault> fault = writeStepFault(step, file);
+    return fault ? Reason(fault->reason) : std::nullopt;
 }
 
 QString notRegular() { return QStringLiteral("Not a regular file"); }
+
+// A reason with more said after it; the system's own may end with a full stop.
+QString sentence(const QString& reason) {
+    return reason.endsWith(QLatin1Char('.')) ? reason : reason + QLatin1Char('.');
+}
 
 bool ownerMayWrite(const QFileInfo& info) {
     return info.permissions().testFlag(QFileDevice::WriteOwner);
@@ -46,32 +46,32 @@ QString replacedFile(const QString& path) {
     return resolved.path;
 }
 
-Reason createTemporary(QFile& file, const QString& target) {
-    if (Reason fault = injected(WriteStep::CreateTemporary)) {
-        return fault;
-    }
+// A new file in `folder` under a short name of fixed length, so that a file whose
+// own name is as long as the system allows can still be replaced.
+// The file opened from its handle does not know its name: `name` gets it.
+native::Created createUnique(QFile& file, QString& name, const QString& folder, const char* suffix,
+                             bool privateFile, WriteStep step) {
+    native::Created created;
     for (int attempt = 0; attempt < 16; ++attempt) {
-        file.setFileName(target +
-                         QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8,
-                                                       16, QLatin1Char('0')));
-        // Unbuffered, so that a short write reports the system's reason at once.
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-            return std::nullopt;
+        name = QStringLiteral("%1/trellan-%2.%3")
+                   .arg(folder)
+                   .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))
+                   .arg(QLatin1String(suffix));
+        if (const std::optional<StepFault> failure = writeStepFault(step, name)) {
+            return {failure->reason, failure->refused};
         }
-        if (!QFileInfo::exists(file.fileName())) {
-            break;  // not a clash of names: the folder refuses
+        created = native::createNew(file, name, privateFile);
+        if (!created.failure || !QFileInfo::exists(name)) {
+            break;  // made, or not a clash of names: the folder refuses
         }
     }
-    return file.errorString();
+    return created;
 }
 
-Reason writeAll(QFile& file, const QByteArray& bytes) {
-    if (Reason fault = injected(WriteStep::Write)) {
-        return fault;
-    }
+// Unbuffered, so a short write is followed by one that fails with the reason.
+Reason writeBytes(QFile& file, const QByteArray& bytes) {
     qint64 written = 0;
     while (written < bytes.size()) {
-        // A short write is followed by one that fails with the reason.
         const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
         if (count <= 0) {
             return file.errorString();
@@ -81,53 +81,155 @@ Reason writeAll(QFile& file, const QByteArray& bytes) {
     return std::nullopt;
 }
 
-Reason flush(QFile& file) {
-    if (Reason fault = injected(WriteStep::Flush)) {
-        return fault;
+Reason writeAll(QFile& file, const QString& name, const QByteArray& bytes) {
+    if (Reason failure = fault(WriteStep::Write, name)) {
+        return failure;
     }
-    if (!file.flush()) {
-        return file.errorString();
-    }
-    return std::nullopt;
+    return writeBytes(file, bytes);
 }
 
-Reason sync(QFile& file) {
-    if (Reason fault = injected(WriteStep::Sync)) {
-        return fault;
+Reason flush(QFile& file, const QString& name) {
+    if (Reason failure = fault(WriteStep::Flush, name)) {
+        return failure;
+    }
+    return file.flush() ? std::nullopt : Reason(file.errorString());
+}
+
+Reason sync(QFile& file, const QString& name) {
+    if (Reason failure = fault(WriteStep::Sync, name)) {
+        return failure;
     }
     return native::syncToDisk(file);
 }
 
+Reason truncate(QFile& file, qint64 size) {
+    if (Reason failure = fault(WriteStep::Truncate, file.fileName())) {
+        return failure;
+    }
+    return file.resize(size) ? std::nullopt : Reason(file.errorString());
+}
+
 Reason rename(const QString& from, const QString& to) {
-    if (Reason fault = injected(WriteStep::Rename)) {
-        return fault;
+    if (Reason failure = fault(WriteStep::Rename, to)) {
+        return failure;
     }
     return native::replace(from, to);
 }
 
-// Without a new file beside it, the file itself is rewritten; its old bytes
-// are put back when that fails.
-void rewriteInPlace(const QString& path, const QString& target, const QByteArray& bytes,
-                    const QString& folderReason) {
-    QFile file(target);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
-        throw cannotCreate(path, folderReason);
+Reason remove(const QString& name, WriteStep step) {
+    if (Reason failure = fault(step, name)) {
+        return failure;
     }
-    const QByteArray old = file.readAll();
-    Reason reason = file.seek(0) ? writeAll(file, bytes) : file.errorString();
-    if (!reason && !file.resize(bytes.size())) {
-        reason = file.errorString();
+    QFile file(name);
+    return file.remove() ? std::nullopt : Reason(file.errorString());
+}
+
+// The old bytes, kept in the user's state folder while the file is rewritten in place.
+struct SetAside {
+    QString path;
+    Reason failure;
+};
+
+SetAside setAside(const QByteArray& old) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    if (!QDir().mkpath(folder)) {
+        return {folder, QStringLiteral("No folder to keep it in")};
+    }
+    QFile backup;
+    QString name;
+    const native::Created created =
+        createUnique(backup, name, folder, "bak", true, WriteStep::Backup);
+    if (created.failure) {
+        return {folder, created.failure};
+    }
+    Reason reason = writeBytes(backup, old);
+    if (!reason && !backup.flush()) {
+        reason = backup.errorString();
     }
     if (!reason) {
-        reason = flush(file);
+        reason = native::syncToDisk(backup);
     }
-    if (!reason) {
-        reason = sync(file);
+    backup.close();
+    if (!reason && backup.error() != QFileDevice::NoError) {
+        reason = backup.errorString();
     }
     if (reason) {
-        if (file.seek(0) && file.write(old) == old.size()) {
-            file.resize(old.size());
+        QFile::remove(name);
+    }
+    return {name, reason};
+}
+
+// Writes the old bytes back over a failed rewrite.
+Reason restore(QFile& file, const QByteArray& old) {
+    if (Reason failure = fault(WriteStep::Restore, file.fileName())) {
+        return failure;
+    }
+    if (!file.seek(0)) {
+        return file.errorString();
+    }
+    if (Reason failure = writeBytes(file, old)) {
+        return failure;
+    }
+    if (!file.resize(old.size()) || !file.flush()) {
+        return file.errorString();
+    }
+    return native::syncToDisk(file);
+}
+
+// Where no new file can take the file's place, or where that would split its hard
+// links, the file itself is rewritten, its old bytes kept aside until it is whole.
+void rewriteInPlace(const QString& path, const QString& target, const QByteArray& bytes,
+                    const Reason& folderReason) {
+    QFile file(target);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+        throw cannotCreate(path, folderReason.value_or(file.errorString()));
+    }
+    // Another instance rewriting it waits, or gives up, rather than mixing its bytes in.
+    Reason reason = fault(WriteStep::Lock, target);
+    if (!reason) {
+        reason = native::lockExclusive(file, kLockWaitMs);
+    }
+    if (reason) {
+        throw cannotCreate(path, *reason);
+    }
+    QByteArray old;
+    try {
+        old = file.readAll();
+    } catch (const std::bad_alloc&) {
+        throw cannotCreate(path, QStringLiteral("Not enough memory to keep its old contents"));
+    }
+    if (file.error() != QFileDevice::NoError) {
+        throw cannotCreate(path, file.errorString());
+    }
+    const SetAside backup = setAside(old);
+    if (backup.failure) {
+        throw cannotCreate(
+            path, QStringLiteral("Its old contents could not be set aside in \"%1\" (%2), so it "
+                                 "was left as it was.")
+                      .arg(QDir::toNativeSeparators(backup.path), *backup.failure));
+    }
+
+    reason = file.seek(0) ? writeAll(file, target, bytes) : Reason(file.errorString());
+    if (!reason) {
+        reason = truncate(file, bytes.size());
+    }
+    if (!reason) {
+        reason = flush(file, target);
+    }
+    if (!reason) {
+        reason = sync(file, target);
+    }
+    if (reason) {
+        if (const Reason lost = restore(file, old)) {
+            throw cannotCreate(
+                path, QStringLiteral("%1 Its old contents could not be written "
+                                     "back (%2); they are kept in \"%3\".")
+                          .arg(sentence(*reason), *lost, QDir::toNativeSeparators(backup.path)));
         }
+    }
+    native::unlock(file);
+    QFile::remove(backup.path);
+    if (reason) {
         throw cannotCreate(path, *reason);
     }
 }
@@ -183,21 +285,29 @@ void writeWholeFileAtomically(const QString& path, const QByteArray& bytes) {
         throw cannotCreate(path, QStringLiteral("Permission denied"));
     }
 
+    // A signal that comes from here on ends the program once the file is whole.
+    const native::DeferredSignals deferred;
+    if (exists && native::linkCount(target) > 1) {
+        rewriteInPlace(path, target, bytes, std::nullopt);
+        return;
+    }
     QFile temporary;
-    if (const Reason refused = createTemporary(temporary, target)) {
-        const QFileInfo folder(info.absolutePath());
-        if (exists && (!folder.isWritable() || !ownerMayWrite(folder))) {
-            rewriteInPlace(path, target, bytes, *refused);
+    QString name;
+    const native::Created created =
+        createUnique(temporary, name, info.path(), "tmp", exists, WriteStep::CreateTemporary);
+    if (created.failure) {
+        if (exists && created.refused) {
+            rewriteInPlace(path, target, bytes, created.failure);
             return;
         }
-        throw cannotCreate(path, *refused);
+        throw cannotCreate(path, *created.failure);
     }
-    Reason reason = writeAll(temporary, bytes);
+    Reason reason = writeAll(temporary, name, bytes);
     if (!reason) {
-        reason = flush(temporary);
+        reason = flush(temporary, name);
     }
     if (!reason) {
-        reason = sync(temporary);
+        reason = sync(temporary, name);
     }
     if (!reason && exists) {
         reason = native::copyIdentity(temporary, target);
@@ -209,11 +319,15 @@ void writeWholeFileAtomically(const QString& path, const QByteArray& bytes) {
         }
     }
     if (!reason) {
-        reason = rename(temporary.fileName(), target);
+        reason = rename(name, target);
     }
     if (reason) {
         temporary.close();
-        QFile::remove(temporary.fileName());
+        if (const Reason left = remove(name, WriteStep::RemoveTemporary)) {
+            throw cannotCreate(
+                path, QStringLiteral("%1 The temporary file \"%2\" could not be removed (%3).")
+                          .arg(sentence(*reason), QDir::toNativeSeparators(name), *left));
+        }
         throw cannotCreate(path, *reason);
     }
 }
@@ -225,11 +339,5 @@ bool fileExists(const QString& path) {
     const QFileInfo info(path);
     return info.exists() && !info.isDir();
 }
-
-ScopedWriteFault::ScopedWriteFault(WriteStep step, const QString& reason) {
-    injectedFault = Fault{step, reason};
-}
-
-ScopedWriteFault::~ScopedWriteFault() { injectedFault.reset(); }
 
 }  // namespace trellan

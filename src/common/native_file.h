@@ -5,7 +5,8 @@
 #include <optional>
 
 // The few file operations Qt does not offer, one implementation per system.
-// Each returns the system's reason when it fails.
+// Each returns the system's reason when it fails (on Windows the system's own
+// message for the Win32 error).
 namespace trellan::native {
 
 // The file a symbolic link leads to, in the end; a loop or a dangling link gives
@@ -16,15 +17,70 @@ struct Resolved {
 };
 Resolved resolveLink(const QString& link);
 
+// Creates `path`, which must not exist yet, and opens it unbuffered for writing
+// (`file` does not know its name then). A `privateFile` is readable by its owner
+// alone until copyIdentity gives it the replaced file's mode; otherwise the
+// process's default mode applies.
+struct Created {
+    std::optional<QString> failure;
+    // The folder takes no new file, or none with a path this long.
+    bool refused = false;
+};
+Created createNew(QFile& file, const QString& path, bool privateFile);
+
 // Forces the open file's data onto the disk.
 std::optional<QString> syncToDisk(QFile& file);
 
-// Gives the open file the owner, group and permission bits (setuid, setgid and
-// sticky included) of the file at `original`. An owner the process may not give
-// away is left as it is; the permission bits must take.
+// Gives the open file the owner, group, permission bits (setuid, setgid and
+// sticky included) and extended attributes (POSIX ACLs among them) of the file
+// at `original`. An owner or attribute the process may not give is left out; the
+// permission bits must take. Nothing on Windows, where the replace keeps them.
 std::optional<QString> copyIdentity(QFile& file, const QString& original);
 
-// Renames `from` to `to`, replacing `to` in one step.
+// Puts `from` in the place of `to` in one step. On Windows a `to` that exists is
+// replaced with ReplaceFileW, which keeps its attributes, security descriptor and
+// streams; a sharing violation or a refused access is tried again for about a
+// second. On any failure `to` keeps its old contents.
 std::optional<QString> replace(const QString& from, const QString& to);
+
+// How many names (hard links) the file has; 1 when that cannot be told.
+int linkCount(const QString& path);
+
+// Takes an exclusive lock on the open file (flock; LockFileEx on Windows, which
+// other programs cannot write or read through), waiting up to `waitMs` for
+// another holder to let go. Closing the file or unlock() gives it up.
+std::optional<QString> lockExclusive(QFile& file, int waitMs);
+void unlock(QFile& file);
+
+// While it lives, SIGINT, SIGTERM and SIGHUP wait: one that comes meanwhile takes
+// effect when it ends, with the handling the program had before. Nothing on Windows.
+class DeferredSignals {
+public:
+    DeferredSignals();
+    ~DeferredSignals();
+    DeferredSignals(const DeferredSignals&) = delete;
+    DeferredSignals& operator=(const DeferredSignals&) = delete;
+
+private:
+    struct Saved;
+    Saved* saved_;
+};
+
+// While it lives, SIGINT, SIGTERM and SIGHUP no longer end the process: each
+// writes its number to a pipe, whose read end the event loop watches. One at a
+// time. No pipe (readEnd() is -1) on Windows.
+class SignalPipe {
+public:
+    SignalPipe();
+    ~SignalPipe();
+    SignalPipe(const SignalPipe&) = delete;
+    SignalPipe& operator=(const SignalPipe&) = delete;
+    int readEnd() const { return readEnd_; }
+    // The number of a signal that came, or 0 when none is waiting.
+    int take();
+
+private:
+    int readEnd_ = -1;
+};
 
 }  // namespace trellan::native

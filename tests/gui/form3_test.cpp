@@ -26,6 +26,7 @@
 #include "common/ui/window_util.h"
 #include "script/ui/script_preview.h"
 #include "support/gui_support.h"
+#include "support/write_fault.h"
 
 namespace trellan::testing {
 namespace {

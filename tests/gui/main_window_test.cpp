@@ -23,6 +23,7 @@
 #include "script/ui/form3.h"
 #include "script/ui/script_preview.h"
 #include "support/gui_support.h"
+#include "support/write_fault.h"
 
 namespace trellan::testing {
 namespace {

@@ -24,6 +24,7 @@
 #include <iostream>
 #include <map>
 #include <random>
+#include <set>
 
 #include "about/ui/form2.h"
 #include "advanced/ui/form4.h"
@@ -39,6 +40,7 @@
 #include "script/ui/form3.h"
 #include "script/ui/script_preview.h"
 #include "support/gui_support.h"
+#include "support/write_fault.h"
 
 // QString in failure messages as text.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << text.toStdString(); }
@@ -71,11 +73,33 @@ struct SaveTarget {
     const char* path;
     bool writable;
 };
-// The script's save targets: "read-only.txt" lacks its owner-write bit, "out" is a folder.
+// The script's save targets: "read-only.txt" lacks its owner-write bit, "out" is a folder,
+// "locked" refuses new files (its owner-write bit is off) but lets its file be rewritten.
 const SaveTarget kSaveTargets[] = {
-    {"out/script.txt", true},   {"Tönë Ordner/saved script.txt", true},
-    {"out/no extension", true}, {"read-only.txt", false},
-    {"no folder/x.txt", false}, {"out", false}};
+    {"out/script.txt", true},    {"Tönë Ordner/saved script.txt", true},
+    {"out/no extension", true},  {"read-only.txt", false},
+    {"no folder/x.txt", false},  {"out", false},
+    {"locked/script.txt", true}, {"locked/new.txt", false}};
+
+// Folders that refuse new files. Their owner-write bit is off, which refuses a user
+// on Linux; the write-fault seam refuses root, and Windows, where a folder refuses
+// by its ACL, in the same way.
+std::set<QString> refusingFolders;
+bool refusesNewFiles(const QString& folder) {
+    return refusingFolders.count(QFileInfo(folder).canonicalFilePath()) > 0;
+}
+void setRefusing(const QString& folder, bool refusing) {
+    QFile::Permissions p = QFileInfo(folder).permissions();
+    p.setFlag(QFileDevice::WriteOwner, !refusing);
+    p.setFlag(QFileDevice::WriteUser, !refusing);
+    QFile::setPermissions(folder, p);
+    if (refusing) {
+        refusingFolders.insert(QFileInfo(folder).canonicalFilePath());
+    } else {
+        refusingFolders.erase(QFileInfo(folder).canonicalFilePath());
+    }
+}
+const QString kCustomFolder = QStringLiteral("tpa/preset/custom");
 
 const QString kTyped = QStringLiteral("0123456789 abcXYZ./\\-_#äöüé€\n");
 
@@ -222,6 +246,12 @@ protected:
     Tree data_;
     QTemporaryDir siblingDir_;
     qsizetype bandLocks_ = 0;
+    const ScopedWriteFault refusing_{
+        WriteStep::CreateTemporary, [](const QString& file) {
+            return refusesNewFiles(QFileInfo(file).path())
+                       ? std::optional<StepFault>(StepFault{"Permission denied", true})
+                       : std::nullopt;
+        }};
 };
 
 void Soak::prepare() {
@@ -237,6 +267,8 @@ void Soak::prepare() {
     for (const QString& file : kPoolFiles) writeFile(dir_.path(), file, file.toUtf8());
     writeFile(dir_.path(), "read-only.txt", "old");
     writeFile(dir_.path(), "out/keep.txt", "kept");
+    writeFile(dir_.path(), "locked/script.txt", "old");
+    setRefusing(path("locked"), true);
     QFile(path("read-only.txt")).setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     writeFile(siblingDir_.path(), "customize.xml", "sibling");
     writeFile(siblingDir_.path(), "out/script.txt", "sibling");
@@ -335,8 +367,9 @@ void Soak::update() {
     const auto notWritten =
         applyCustomization(lines, {e.cdaNumber, e.revision, main_.model, e.country, e.operatorName,
                                    e.fileSystem, f1()->CameraOn->isChecked()});
-    if (customizeReadOnly_) {
-        EXPECT_TRUE(boxShown()) << "a read-only customize.xml was not refused";
+    if (customizeReadOnly_ ||
+        (refusesNewFiles(path(kCustomFolder)) && expected_.count(kCustomize) == 0)) {
+        EXPECT_TRUE(boxShown()) << "a read-only or new customize.xml was not refused";
         return;
     }
     EXPECT_FALSE(boxShown());
@@ -398,8 +431,14 @@ const std::vector<Action>& Soak::actions() {
              p.setFlag(QFileDevice::WriteUser, !s.customizeReadOnly_);
              QFile(s.path(kCustomize)).setPermissions(p);
          }},
+        // Its folder stops or starts taking new files: customize.xml is rewritten in place.
+        {"toggle custom folder refusing", 1, 1,
+         [](Soak& s) {
+             setRefusing(s.path(kCustomFolder), !refusesNewFiles(s.path(kCustomFolder)));
+         }},
         {"remove or restore customize.xml", 1, 1,
          [](Soak& s) {
+             setRefusing(s.path(kCustomFolder), false);
              if (s.expected_.erase(kCustomize) == 0) {
                  s.expected_[kCustomize] = s.main_.templateBytes;
                  writeFile(s.dir_.path(), kCustomize, s.main_.templateBytes);
@@ -696,6 +735,8 @@ TEST_F(Soak, RandomActionsKeepEveryPromise) {
         for (const std::string& name : recent_) last += "\n  " + name;
         ADD_FAILURE() << "after the actions:" << last;
     }
+    setRefusing(path("locked"), false);  // so that the folder can be removed
+    setRefusing(path(kCustomFolder), false);
     std::cout << "soak: " << count << " actions, seed " << seed << "\n";
 }
 
