@@ -6,6 +6,11 @@
 #ifdef Q_OS_WIN
 #include <io.h>
 #include <windows.h>
+// clang-format off: after windows.h, which it builds on
+#include <shellapi.h>
+// clang-format on
+
+#include <cstdio>
 #else
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,6 +52,49 @@ std::optional<QString> replace(const QString& from, const QString& to) {
     }
     return std::nullopt;
 }
+
+// ---- Start-up: the command line and the console ----
+
+std::optional<QStringList> wideArguments() {
+    int count = 0;
+    wchar_t** words = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (words == nullptr) {
+        return std::nullopt;
+    }
+    QStringList arguments;
+    for (int i = 0; i < count; ++i) {
+        arguments << QString::fromWCharArray(words[i]);
+    }
+    LocalFree(words);
+    return arguments;
+}
+
+void attachParentConsole() {
+    static bool tried = false;
+    if (tried) {
+        return;
+    }
+    tried = true;
+    const auto leadsNowhere = [](DWORD which) {
+        const HANDLE handle = GetStdHandle(which);
+        return handle == nullptr || handle == INVALID_HANDLE_VALUE ||
+               GetFileType(handle) == FILE_TYPE_UNKNOWN;
+    };
+    const bool out = leadsNowhere(STD_OUTPUT_HANDLE);
+    const bool err = leadsNowhere(STD_ERROR_HANDLE);
+    if ((!out && !err) || !AttachConsole(ATTACH_PARENT_PROCESS)) {
+        return;
+    }
+    // A failed reopen leaves the stream leading nowhere, as it did.
+    if (out) {
+        std::freopen("CONOUT$", "w", stdout);
+    }
+    if (err) {
+        std::freopen("CONOUT$", "w", stderr);
+    }
+}
+
+// ---- End of start-up ----
 
 #else
 
@@ -96,6 +144,14 @@ std::optional<QString> replace(const QString& from, const QString& to) {
     }
     return std::nullopt;
 }
+
+// ---- Start-up: the command line and the console ----
+
+std::optional<QStringList> wideArguments() { return std::nullopt; }
+
+void attachParentConsole() {}
+
+// ---- End of start-up ----
 
 #endif
 

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The few file operations Qt does not offer, one implementation per system.
@@ -26,5 +27,19 @@ std::optional<QString> copyIdentity(QFile& file, const QString& original);
 
 // Renames `from` to `to`, replacing `to` in one step.
 std::optional<QString> replace(const QString& from, const QString& to);
+
+// ---- Start-up: the command line and the console ----
+
+// The program's arguments, the program first, as Windows keeps them in UTF-16:
+// main's argv is in the ANSI code page there, which loses what it cannot hold.
+// nullopt elsewhere, where argv's bytes are the arguments.
+std::optional<QStringList> wideArguments();
+
+// A Windows GUI program has no console: where stdout or stderr leads nowhere,
+// it is connected to the console of the program that started this one, if
+// any. Output redirected to a file or pipe stays there. Nothing elsewhere.
+void attachParentConsole();
+
+// ---- End of start-up ----
 
 }  // namespace trellan::native
