@@ -1,6 +1,7 @@
 #include "common/native_file.h"
 
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QtGlobal>
 
 #ifdef Q_OS_WIN
@@ -53,7 +54,7 @@ std::optional<QString> replace(const QString& from, const QString& to) {
     return std::nullopt;
 }
 
-// ---- Start-up: the command line and the console ----
+// ---- Start-up: the command line, the console, the settings store ----
 
 std::optional<QStringList> wideArguments() {
     int count = 0;
@@ -93,6 +94,8 @@ void attachParentConsole() {
         std::freopen("CONOUT$", "w", stderr);
     }
 }
+
+std::optional<QString> nativeSettingsFile(const QString&, const QString&) { return std::nullopt; }
 
 // ---- End of start-up ----
 
@@ -145,11 +148,18 @@ std::optional<QString> replace(const QString& from, const QString& to) {
     return std::nullopt;
 }
 
-// ---- Start-up: the command line and the console ----
+// ---- Start-up: the command line, the console, the settings store ----
 
 std::optional<QStringList> wideArguments() { return std::nullopt; }
 
 void attachParentConsole() {}
+
+// Where QSettings puts an INI file of the user scope on Linux.
+std::optional<QString> nativeSettingsFile(const QString& organisation, const QString& application) {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QLatin1Char('/') + organisation + QLatin1Char('/') + application +
+           QStringLiteral(".conf");
+}
 
 // ---- End of start-up ----
 

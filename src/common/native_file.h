@@ -28,7 +28,7 @@ std::optional<QString> copyIdentity(QFile& file, const QString& original);
 // Renames `from` to `to`, replacing `to` in one step.
 std::optional<QString> replace(const QString& from, const QString& to);
 
-// ---- Start-up: the command line and the console ----
+// ---- Start-up: the command line, the console, the settings store ----
 
 // The program's arguments, the program first, as Windows keeps them in UTF-16:
 // main's argv is in the ANSI code page there, which loses what it cannot hold.
@@ -39,6 +39,11 @@ std::optional<QStringList> wideArguments();
 // it is connected to the console of the program that started this one, if
 // any. Output redirected to a file or pipe stays there. Nothing elsewhere.
 void attachParentConsole();
+
+// The file in which QSettings' native store keeps `application` of
+// `organisation` for this user; nullopt where that store is no file (Windows
+// keeps it in the registry).
+std::optional<QString> nativeSettingsFile(const QString& organisation, const QString& application);
 
 // ---- End of start-up ----
 

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace trellan {
+
+// The data folder chosen last with --choose-folder, under the key "dataFolder"
+// of QSettings' native store for the organisation and application "trellan":
+// ~/.config/trellan/trellan.conf on Linux, the registry key
+// HKEY_CURRENT_USER\Software\trellan\trellan on Windows.
+//
+// Where the store is a file, no setting may stop the program: the file is read
+// only when it is a regular file of at most kMaxStoreBytes (a FIFO would wait
+// for a writer for good), and replaced only when it is one or does not exist,
+// never through a link to anything else (root would turn a device into a
+// regular file). Its lock, the one QSettings uses, is given up after
+// kLockWaitMs.
+class RememberedFolder {
+public:
+    static constexpr qint64 kMaxStoreBytes = 64 * 1024;
+    static constexpr int kLockWaitMs = 2000;
+
+    explicit RememberedFolder(const QString& organisation = QStringLiteral("trellan"),
+                              const QString& application = QStringLiteral("trellan"));
+
+    // The folder remembered, empty when there is none. A store that is there
+    // but is not read leaves its reason in `problem`.
+    QString read(QString* problem = nullptr) const;
+
+    // nullopt once `folder` is remembered, else the reason it is not.
+    std::optional<QString> write(const QString& folder) const;
+
+private:
+    QString organisation_;
+    QString application_;
+    // nullopt where the native store is no file.
+    std::optional<QString> file_;
+};
+
+}  // namespace trellan
