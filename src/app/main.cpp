@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/command_line.h"
+#include "app/remembered_folder.h"
 #include "app/ui/data_folder_dialog.h"
 #include "app/ui/first_paint_probe.h"
 #include "app/ui/unattended_platform.h"
@@ -31,6 +32,11 @@ int main(int argc, char* argv[]) {
     // Only the main window's closing ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    if (const auto why = trellan::sidestepBlockedQtSettings()) {
+        trellan::native::attachParentConsole();
+        std::fprintf(stderr, "trellan: the file dialogs' settings are not kept this time: %s.\n",
+                     qPrintable(*why));
+    }
     QString dataFolder = options.dataFolder.isEmpty() ? QDir::currentPath() : options.dataFolder;
     if (options.chooseFolder) {
         const auto chosen = trellan::chooseDataFolder(options.dataFolder);

@@ -107,6 +107,21 @@ QString lockFailure(const QLockFile& lock, const QString& name) {
     }
 }
 
+// Takes the lock QSettings takes for `file`, waiting at most kLockWaitMs; a
+// stale one is taken over. nullopt once held, else why not.
+std::optional<QString> lockStore(QLockFile& lock, const QString& file) {
+    // QLockFile reads a lock it cannot take, and would wait on a FIFO.
+    const QString name = file + QStringLiteral(".lock");
+    const QFileInfo info(name);
+    if (info.exists() && !info.isFile()) {
+        return QStringLiteral("its lock %1 is not a regular file").arg(quoted(name));
+    }
+    if (!lock.tryLock(RememberedFolder::kLockWaitMs)) {
+        return lockFailure(lock, name);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 RememberedFolder::RememberedFolder(const QString& organisation, const QString& application)
@@ -149,15 +164,9 @@ std::optional<QString> RememberedFolder::write(const QString& folder) const {
     if (!QDir().mkpath(parent)) {
         return QStringLiteral("the folder %1 cannot be made").arg(quoted(parent));
     }
-    // QLockFile reads a lock it cannot take, and would wait on a FIFO.
-    const QString lockName = file + QStringLiteral(".lock");
-    const QFileInfo lockInfo(lockName);
-    if (lockInfo.exists() && !lockInfo.isFile()) {
-        return QStringLiteral("its lock %1 is not a regular file").arg(quoted(lockName));
-    }
-    QLockFile lock(lockName);
-    if (!lock.tryLock(kLockWaitMs)) {
-        return lockFailure(lock, lockName);
+    QLockFile lock(file + QStringLiteral(".lock"));
+    if (const auto why = lockStore(lock, file)) {
+        return why;
     }
     if (const auto why = refusal(file)) {
         return why;
@@ -186,6 +195,25 @@ std::optional<QString> RememberedFolder::write(const QString& folder) const {
         return QStringLiteral("%1 cannot be written: %2").arg(quoted(file), store.errorString());
     }
     return std::nullopt;
+}
+
+std::optional<QString> sidestepBlockedQtSettings() {
+    const auto file = native::nativeSettingsFile(QStringLiteral("QtProject"), QString());
+    if (!file) {
+        return std::nullopt;
+    }
+    std::optional<QString> why = refusal(*file);
+    const QFileInfo lockInfo(*file + QStringLiteral(".lock"));
+    if (!why && (lockInfo.exists() || lockInfo.isSymLink())) {
+        QLockFile lock(lockInfo.filePath());
+        why = lockStore(lock, *file);
+    }
+    if (why) {
+        static const QTemporaryDir instead;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, instead.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, instead.path());
+    }
+    return why;
 }
 
 }  // namespace trellan

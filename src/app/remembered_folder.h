@@ -38,4 +38,11 @@ private:
     std::optional<QString> file_;
 };
 
+// Qt's file dialogs keep their state in QSettings' store of the organisation
+// "QtProject" (~/.config/QtProject.conf on Linux), which waits on a FIFO or a
+// held lock as ours would. When that file is no regular file of at most
+// kMaxStoreBytes, or its lock cannot be had in kLockWaitMs, every QSettings of
+// the user scope is sent to a folder of this run, and the reason is returned.
+std::optional<QString> sidestepBlockedQtSettings();
+
 }  // namespace trellan

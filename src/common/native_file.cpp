@@ -156,9 +156,13 @@ void attachParentConsole() {}
 
 // Where QSettings puts an INI file of the user scope on Linux.
 std::optional<QString> nativeSettingsFile(const QString& organisation, const QString& application) {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QLatin1Char('/') + organisation + QLatin1Char('/') + application +
-           QStringLiteral(".conf");
+    QString file =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/');
+    file += organisation;
+    if (!application.isEmpty()) {
+        file += QLatin1Char('/') + application;
+    }
+    return file + QStringLiteral(".conf");
 }
 
 // ---- End of start-up ----

@@ -41,8 +41,9 @@ std::optional<QStringList> wideArguments();
 void attachParentConsole();
 
 // The file in which QSettings' native store keeps `application` of
-// `organisation` for this user; nullopt where that store is no file (Windows
-// keeps it in the registry).
+// `organisation` (the organisation's own settings when `application` is
+// empty) for this user; nullopt where that store is no file (Windows keeps it
+// in the registry).
 std::optional<QString> nativeSettingsFile(const QString& organisation, const QString& application);
 
 // ---- End of start-up ----

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <functional>
@@ -49,13 +50,20 @@ protected:
         ASSERT_TRUE(config_.isValid());
         savedConfig_ = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config_.path()));
+        // QSettings takes its folder from the environment only once.
+        setUserPath(config_.path());
     }
     void TearDown() override {
         qputenv("XDG_CONFIG_HOME", savedConfig_);
+        setUserPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
         if (onWindows()) {
             QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat)
                 .remove(kOrganisation);
         }
+    }
+    static void setUserPath(const QString& path) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path);
     }
     QString file() const { return config_.filePath(kOrganisation + "/" + kApplication + ".conf"); }
     QString other(const QString& name) const { return config_.filePath(name); }
@@ -238,6 +246,36 @@ TEST_F(RememberedFolderTest, ALockHeldByAnotherIsGivenUp) {
                                      .arg(QCoreApplication::applicationPid())))
         << reason->toStdString();
     EXPECT_EQ(readFile(file()), "[General]\ndataFolder=/old\n");
+}
+
+// Qt's file dialogs read and write QtProject.conf with the same waits.
+TEST_F(RememberedFolderTest, QtsDialogSettingsNeverStopTheProgram) {
+    if (onWindows()) {
+        GTEST_SKIP() << "Windows keeps Qt's settings in the registry, not in a file";
+    }
+    const QString qtFile = config_.filePath("QtProject.conf");
+    const auto dialogSettingsFile = [] {
+        QSettings settings(QSettings::UserScope, QStringLiteral("QtProject"));
+        settings.setValue("FileDialog/shown", true);
+        settings.sync();
+        return settings.fileName();
+    };
+
+    writeFile(qtFile, "[FileDialog]\nhistory=\n");
+    EXPECT_EQ(sidestepBlockedQtSettings(), std::nullopt);
+    EXPECT_EQ(dialogSettingsFile(), qtFile);
+
+    QLockFile held(qtFile + ".lock");
+    ASSERT_TRUE(held.tryLock(0));
+    EXPECT_TRUE(sidestepBlockedQtSettings().value_or("").contains("has been held for 2 s"));
+    EXPECT_NE(dialogSettingsFile(), qtFile);
+    held.unlock();
+
+    setUserPath(config_.path());
+    ASSERT_TRUE(QFile::remove(qtFile));
+    ASSERT_TRUE(makeFifo(qtFile));
+    EXPECT_TRUE(sidestepBlockedQtSettings().value_or("").contains("is not a regular file"));
+    EXPECT_NE(dialogSettingsFile(), qtFile);
 }
 
 }  // namespace
