@@ -7,8 +7,8 @@
 namespace trellan {
 namespace {
 
-const QString kEllipsis = QStringLiteral("\u2026");
-const QString kSmile = QStringLiteral("\U0001F600");  // a surrogate pair
+const QString kCut = QStringLiteral("\u2026");
+const QString kPair = QStringLiteral("\U0001F600");  // two UTF-16 units
 
 QString run(qsizetype count, char c) { return QString(count, QLatin1Char(c)); }
 
@@ -27,19 +27,16 @@ TEST_P(BoxTextTest, CutsLongLinesInTheMiddle) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, BoxTextTest,
     ::testing::Values(
-        ShortenCase{"markup_as_it_is", "Model \"<b>K750</b>\" & <img src=\"/x\">",
-                    "Model \"<b>K750</b>\" & <img src=\"/x\">"},
         ShortenCase{"a_thousand_kept", run(1000, 'a'), run(1000, 'a')},
         ShortenCase{"one_more_cut", run(600, 'a') + run(401, 'b'),
-                    run(500, 'a') + kEllipsis + run(98, 'a') + run(401, 'b')},
-        ShortenCase{"each_line_alone",
-                    "Cannot open file \"" + run(1000000, 'n') + "\".\nshort\n" + run(1001, 'c'),
-                    "Cannot open file \"" + run(482, 'n') + kEllipsis + run(497, 'n') +
-                        "\".\nshort\n" + run(500, 'c') + kEllipsis + run(499, 'c')},
-        ShortenCase{"pair_at_the_head_cut", run(499, 'a') + kSmile + run(600, 'b'),
-                    run(499, 'a') + kEllipsis + run(499, 'b')},
-        ShortenCase{"pair_at_the_tail_cut", run(600, 'a') + kSmile + run(498, 'b'),
-                    run(500, 'a') + kEllipsis + run(498, 'b')}),
+                    run(500, 'a') + kCut + run(98, 'a') + run(401, 'b')},
+        ShortenCase{"each_line_alone", "open \"" + run(1000000, 'n') + "\".\nok\n" + run(1001, 'c'),
+                    "open \"" + run(494, 'n') + kCut + run(497, 'n') + "\".\nok\n" + run(500, 'c') +
+                        kCut + run(499, 'c')},
+        ShortenCase{"pair_kept_whole_at_the_head", run(499, 'a') + kPair + run(600, 'b'),
+                    run(499, 'a') + kCut + run(499, 'b')},
+        ShortenCase{"pair_kept_whole_at_the_tail", run(600, 'a') + kPair + run(498, 'b'),
+                    run(500, 'a') + kCut + run(498, 'b')}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
