@@ -27,11 +27,11 @@ public:
     std::deque<QString> openAnswers;
     QString saveAnswer;
 
-    void messageBox(QWidget*, const QString&, const QString&, trellan::MessageIcon) override {}
     bool shellOpen(QWidget*, const QString&) override { return false; }
     std::optional<QString> clipboardText() override { return std::nullopt; }
 
 protected:
+    void runMessageBox(QWidget*, const QString&, const QString&, trellan::MessageIcon) override {}
     std::optional<QString> runOpenDialog(QWidget*, const trellan::FileDialogOptions&) override {
         if (openAnswers.empty()) return std::nullopt;
         QString answer = openAnswers.front();

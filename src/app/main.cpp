@@ -3,26 +3,28 @@
 #include <cstdio>
 
 #include "app/command_line.h"
+#include "app/remembered_folder.h"
 #include "app/ui/data_folder_dialog.h"
 #include "app/ui/first_paint_probe.h"
 #include "app/ui/quit_on_signal.h"
 #include "app/ui/unattended_platform.h"
 #include "app/ui/window_set.h"
 #include "common/app_title.h"
+#include "common/native_file.h"
 #include "common/ui/qt_platform.h"
 #include "main_window/ui/form1.h"
 
 int main(int argc, char* argv[]) {
-    {
-        // Help, version and a wrong FOLDER are answered before the GUI starts, so they
-        // need no display. Qt's own options are known only once the GUI takes them away.
-        const QCoreApplication core(argc, argv);
-        const trellan::CommandLine early =
-            trellan::parseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
-        if (early.exitStatus && !early.unknownOption) {
-            std::fputs(qPrintable(early.message), *early.exitStatus == 0 ? stdout : stderr);
-            return *early.exitStatus;
-        }
+    // Parsed once, before the GUI exists: help, version and a refusal need no
+    // display. The QApplication takes Qt's own options from argv after that.
+    const trellan::CommandLine options =
+        trellan::parseCommandLine(trellan::programArguments(argc, argv), QDir::currentPath());
+    if (options.exitStatus) {
+        trellan::native::attachParentConsole();
+        std::FILE* stream = *options.exitStatus == 0 ? stdout : stderr;
+        std::fputs(qPrintable(options.message), stream);
+        std::fflush(stream);
+        return *options.exitStatus;
     }
     QApplication app(argc, argv);
     const trellan::QuitOnSignal quitOnSignal;  // a signal ends the program between actions
@@ -32,11 +34,10 @@ int main(int argc, char* argv[]) {
     // Only the main window's closing ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const trellan::CommandLine options =
-        trellan::parseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
-    if (options.exitStatus) {
-        std::fputs(qPrintable(options.message), *options.exitStatus == 0 ? stdout : stderr);
-        return *options.exitStatus;
+    if (const auto why = trellan::sidestepBlockedQtSettings()) {
+        trellan::native::attachParentConsole();
+        std::fprintf(stderr, "trellan: the file dialogs' settings are not kept this time: %s.\n",
+                     qPrintable(*why));
     }
     QString dataFolder = options.dataFolder.isEmpty() ? QDir::currentPath() : options.dataFolder;
     if (options.chooseFolder) {

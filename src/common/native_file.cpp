@@ -3,13 +3,18 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QtGlobal>
 
 #ifdef Q_OS_WIN
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+// clang-format off: after windows.h, which it builds on
+#include <shellapi.h>
+// clang-format on
 
+#include <cstdio>
 #include <string>
 #else
 #include <fcntl.h>
@@ -208,6 +213,51 @@ DeferredSignals::~DeferredSignals() = default;
 SignalPipe::SignalPipe() = default;
 SignalPipe::~SignalPipe() = default;
 int SignalPipe::take() { return 0; }
+
+// ---- Start-up: the command line, the console, the settings store ----
+
+std::optional<QStringList> wideArguments() {
+    int count = 0;
+    wchar_t** words = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (words == nullptr) {
+        return std::nullopt;
+    }
+    QStringList arguments;
+    for (int i = 0; i < count; ++i) {
+        arguments << QString::fromWCharArray(words[i]);
+    }
+    LocalFree(words);
+    return arguments;
+}
+
+void attachParentConsole() {
+    static bool tried = false;
+    if (tried) {
+        return;
+    }
+    tried = true;
+    const auto leadsNowhere = [](DWORD which) {
+        const HANDLE handle = GetStdHandle(which);
+        return handle == nullptr || handle == INVALID_HANDLE_VALUE ||
+               GetFileType(handle) == FILE_TYPE_UNKNOWN;
+    };
+    const bool out = leadsNowhere(STD_OUTPUT_HANDLE);
+    const bool err = leadsNowhere(STD_ERROR_HANDLE);
+    if ((!out && !err) || !AttachConsole(ATTACH_PARENT_PROCESS)) {
+        return;
+    }
+    // A failed reopen leaves the stream leading nowhere, as it did.
+    if (out) {
+        std::freopen("CONOUT$", "w", stdout);
+    }
+    if (err) {
+        std::freopen("CONOUT$", "w", stderr);
+    }
+}
+
+std::optional<QString> nativeSettingsFile(const QString&, const QString&) { return std::nullopt; }
+
+// ---- End of start-up ----
 
 #else
 
@@ -477,6 +527,26 @@ int SignalPipe::take() {
     unsigned char number = 0;
     return readEnd_ >= 0 && ::read(readEnd_, &number, 1) == 1 ? number : 0;
 }
+
+
+// ---- Start-up: the command line, the console, the settings store ----
+
+std::optional<QStringList> wideArguments() { return std::nullopt; }
+
+void attachParentConsole() {}
+
+// Where QSettings puts an INI file of the user scope on Linux.
+std::optional<QString> nativeSettingsFile(const QString& organisation, const QString& application) {
+    QString file =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/');
+    file += organisation;
+    if (!application.isEmpty()) {
+        file += QLatin1Char('/') + application;
+    }
+    return file + QStringLiteral(".conf");
+}
+
+// ---- End of start-up ----
 
 #endif
 

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The few file operations Qt does not offer, one implementation per system.
@@ -82,5 +83,25 @@ public:
 private:
     int readEnd_ = -1;
 };
+
+// ---- Start-up: the command line, the console, the settings store ----
+
+// The program's arguments, the program first, as Windows keeps them in UTF-16:
+// main's argv is in the ANSI code page there, which loses what it cannot hold.
+// nullopt elsewhere, where argv's bytes are the arguments.
+std::optional<QStringList> wideArguments();
+
+// A Windows GUI program has no console: where stdout or stderr leads nowhere,
+// it is connected to the console of the program that started this one, if
+// any. Output redirected to a file or pipe stays there. Nothing elsewhere.
+void attachParentConsole();
+
+// The file in which QSettings' native store keeps `application` of
+// `organisation` (the organisation's own settings when `application` is
+// empty) for this user; nullopt where that store is no file (Windows keeps it
+// in the registry).
+std::optional<QString> nativeSettingsFile(const QString& organisation, const QString& application);
+
+// ---- End of start-up ----
 
 }  // namespace trellan::native

@@ -47,7 +47,7 @@ class GuiTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-    // Creates the window set; the start and program folders are the temp folder.
+    // Creates the window set; the data and program folders are the temp folder.
     void create();
     QString path(const QString& relative) const { return dir_.filePath(relative); }
     // Copies the shipped sample data (cda/, tpa/) into the temporary folder.

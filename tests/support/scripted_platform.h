@@ -30,11 +30,6 @@ public:
     std::vector<FileDialogOptions> saveRequests;
     std::vector<QString> shellTargets;
 
-    void messageBox(QWidget*, const QString& title, const QString& text,
-                    MessageIcon icon) override {
-        boxes_.push_back({title, text, icon});
-    }
-
     // The boxes shown so far. Looking at them counts them as checked: a box
     // shown after the test last looked fails it at its end.
     const std::vector<Box>& boxes() {
@@ -78,6 +73,11 @@ public:
     }
 
 protected:
+    // Records the text as a box shows it, shortened.
+    void runMessageBox(QWidget*, const QString& title, const QString& text,
+                       MessageIcon icon) override {
+        boxes_.push_back({title, text, icon});
+    }
     std::optional<QString> runOpenDialog(QWidget*, const FileDialogOptions& options) override {
         openRequests.push_back(options);
         return next(openAnswers, "open");

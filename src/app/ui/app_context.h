@@ -10,9 +10,11 @@ namespace trellan {
 // the program's relative paths are resolved against.
 struct AppContext {
     Platform& platform;
-    // Current folder at start-up: "cda/models.cdt" and customize.xml live below it,
-    // whatever folder a later file dialog makes current.
-    QString startFolder;
+    // The data folder: cda/models.cdt and tpa/preset/custom/customize.xml live
+    // below it, whatever folder a later file dialog makes current. It is the
+    // command line's FOLDER, or the folder chosen with --choose-folder, else the
+    // current folder at start-up.
+    QString dataFolder;
     // Folder of the program's own file, with a trailing separator.
     QString programFolder;
 };

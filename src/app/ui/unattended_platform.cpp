@@ -4,8 +4,8 @@
 
 namespace trellan {
 
-void UnattendedPlatform::messageBox(QWidget*, const QString& title, const QString& text,
-                                    MessageIcon) {
+void UnattendedPlatform::runMessageBox(QWidget*, const QString& title, const QString& text,
+                                       MessageIcon) {
     ++boxesShown_;
     std::fprintf(stderr, "message box \"%s\": %s\n", qPrintable(title), qPrintable(text));
     std::fflush(stderr);

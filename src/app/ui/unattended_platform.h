@@ -9,14 +9,14 @@ namespace trellan {
 // is counted instead; dialogs are cancelled and the shell fails.
 class UnattendedPlatform final : public Platform {
 public:
-    void messageBox(QWidget* owner, const QString& title, const QString& text,
-                    MessageIcon icon) override;
     bool shellOpen(QWidget*, const QString&) override { return false; }
     std::optional<QString> clipboardText() override { return std::nullopt; }
 
     int boxesShown() const { return boxesShown_; }
 
 protected:
+    void runMessageBox(QWidget* owner, const QString& title, const QString& text,
+                       MessageIcon icon) override;
     std::optional<QString> runOpenDialog(QWidget*, const FileDialogOptions&) override {
         return std::nullopt;
     }

@@ -10,7 +10,7 @@
 namespace trellan {
 
 Windows::Windows(AppContext& context) {
-    set_.form1 = new TForm1(context.platform, context.startFolder);
+    set_.form1 = new TForm1(context.platform, context.dataFolder);
     runGuarded(context.platform, [this] { set_.form1->FormCreate(); });
     set_.form2 = new TForm2(context.platform);
     runGuarded(context.platform, [this] { set_.form2->FormCreate(); });

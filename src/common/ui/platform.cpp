@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "common/app_title.h"
+#include "common/box_text.h"
 #include "common/failure.h"
 
 namespace trellan {
@@ -24,6 +25,11 @@ std::optional<QString> Platform::openFile(QWidget* owner, const FileDialogOption
 
 std::optional<QString> Platform::saveFile(QWidget* owner, const FileDialogOptions& options) {
     return moveCurrentFolder(runSaveDialog(owner, options));
+}
+
+void Platform::messageBox(QWidget* owner, const QString& title, const QString& text,
+                          MessageIcon icon) {
+    runMessageBox(owner, title, shortenedForBox(text), icon);
 }
 
 void Platform::showError(const QString& failureText) {

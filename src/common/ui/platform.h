@@ -27,8 +27,9 @@ public:
     std::optional<QString> openFile(QWidget* owner, const FileDialogOptions& options);
     std::optional<QString> saveFile(QWidget* owner, const FileDialogOptions& options);
 
-    virtual void messageBox(QWidget* owner, const QString& title, const QString& text,
-                            MessageIcon icon) = 0;
+    // A modal box with an OK button. Its text is plain, as it is, each line
+    // shortened past kMaxBoxLineLength characters (shortenedForBox).
+    void messageBox(QWidget* owner, const QString& title, const QString& text, MessageIcon icon);
     // False when the shell could not perform the open action.
     virtual bool shellOpen(QWidget* owner, const QString& target) = 0;
     // nullopt when the clipboard holds no text.
@@ -40,6 +41,8 @@ public:
     void errorBox(QWidget* owner, const QString& text);
 
 protected:
+    virtual void runMessageBox(QWidget* owner, const QString& title, const QString& text,
+                               MessageIcon icon) = 0;
     virtual std::optional<QString> runOpenDialog(QWidget* owner,
                                                  const FileDialogOptions& options) = 0;
     virtual std::optional<QString> runSaveDialog(QWidget* owner,

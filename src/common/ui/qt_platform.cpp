@@ -45,11 +45,20 @@ std::optional<QString> QtPlatform::runSaveDialog(QWidget* owner, const FileDialo
     return runDialog(owner, options, QFileDialog::AcceptSave);
 }
 
-void QtPlatform::messageBox(QWidget* owner, const QString& title, const QString& text,
-                            MessageIcon icon) {
-    QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon, title,
-                    text, QMessageBox::Ok, owner);
-    box.exec();
+std::unique_ptr<QMessageBox> newMessageBox(QWidget* owner, const QString& title,
+                                           const QString& text, MessageIcon icon) {
+    // The format is set before the text: rich text would be laid out at once.
+    auto box = std::make_unique<QMessageBox>(
+        icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon, title, QString(),
+        QMessageBox::Ok, owner);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
+    return box;
+}
+
+void QtPlatform::runMessageBox(QWidget* owner, const QString& title, const QString& text,
+                               MessageIcon icon) {
+    newMessageBox(owner, title, text, icon)->exec();
 }
 
 bool QtPlatform::shellOpen(QWidget*, const QString& target) {

@@ -43,8 +43,8 @@ QFont arialFont(int pixelHeight, bool bold = false) {
 
 }  // namespace
 
-TForm1::TForm1(Platform& platform, const QString& startFolder)
-    : QWidget(nullptr), platform_(platform), startFolder_(startFolder) {
+TForm1::TForm1(Platform& platform, const QString& dataFolder)
+    : QWidget(nullptr), platform_(platform), dataFolder_(dataFolder) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kAppTitle);
     setFont(sansSerifFont(11));
@@ -264,7 +264,7 @@ void TForm1::FormCreate() {
     models_ = CatalogueLines();
     fileSystemRows_.clear();
 
-    const QString base = startFolder_;
+    const QString base = dataFolder_;
     models_ = readModelCatalogue(base);
     QStringList rows;
     rows.reserve(models_.size());
@@ -297,7 +297,7 @@ void TForm1::ListBox1Click() {
     ListBox2->clear();
     fileSystemRows_.clear();
 
-    variantLines_ = readVariantCatalogue(startFolder_, model);
+    variantLines_ = readVariantCatalogue(dataFolder_, model);
     fileSystemRows_ = fileSystemLines(variantLines_);
     QStringList rows;
     rows.reserve(static_cast<qsizetype>(fileSystemRows_.size()));
@@ -363,7 +363,7 @@ void TForm1::Button1Click() {
     const CustomizeValues values{entry.cdaNumber,      entry.revision,     chosen_.model,
                                  entry.country,        entry.operatorName, entry.fileSystem,
                                  CameraOn->isChecked()};
-    const QString path = customizeXmlPath(startFolder_);
+    const QString path = customizeXmlPath(dataFolder_);
     const std::vector<CustomizeSetting> notWritten = writeCustomizeXml(path, template_, values);
     template_ = splitLines(readWholeFile(path));
     setStatus(customizeSavedStatus(notWritten));

@@ -27,8 +27,8 @@ class Platform;
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    // `startFolder` holds cda/models.cdt and customize.xml.
-    TForm1(Platform& platform, const QString& startFolder);
+    // `dataFolder` holds cda/models.cdt and customize.xml.
+    TForm1(Platform& platform, const QString& dataFolder);
 
     // Creation handler; "Clear all fields" runs it too.
     void FormCreate();
@@ -124,7 +124,7 @@ private:
     JpegPicture* picture(PhonePicture which) const;
 
     Platform& platform_;
-    const QString startFolder_;
+    const QString dataFolder_;
     // The model catalogue behind the rows of ListBox1.
     CatalogueLines models_;
     // The chosen model's variant catalogue, and the line behind each row of ListBox2.
