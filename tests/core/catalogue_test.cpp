@@ -106,13 +106,14 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CatalogueFiles, MissingModelCatalogueFailsWithItsAbsolutePath) {
+    const QString path = QDir::toNativeSeparators(base() + QStringLiteral("/cda/models.cdt"));
     try {
         readModelCatalogue(base());
         FAIL() << "no failure";
     } catch (const Failure& failure) {
-        EXPECT_EQ(failure.text(),
-                  QStringLiteral("Cannot open file \"%1\". No such file or directory")
-                      .arg(QDir::toNativeSeparators(base() + QStringLiteral("/cda/models.cdt"))));
+        EXPECT_EQ(failure.text().toStdString(), QStringLiteral("Cannot open file \"%1\". %2")
+                                                    .arg(path, testing::notFoundReason(path))
+                                                    .toStdString());
     }
 }
 
@@ -121,7 +122,12 @@ TEST_F(CatalogueFiles, VariantCatalogueIsFoundByTheModelNameUnchanged) {
     write(QStringLiteral("cda/.cdt"), "nameless\n");
     EXPECT_EQ(linesOf(readVariantCatalogue(base(), "k750")), Names{"lower"});
     EXPECT_EQ(linesOf(readVariantCatalogue(base(), "")), Names{"nameless"});
+#ifdef Q_OS_WIN
+    // Windows finds a file whatever the case of its name.
+    EXPECT_EQ(linesOf(readVariantCatalogue(base(), "K750")), Names{"lower"});
+#else
     EXPECT_THROW(readVariantCatalogue(base(), "K750"), Failure);
+#endif
 }
 
 struct ListingCase {

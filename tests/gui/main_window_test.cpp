@@ -73,7 +73,7 @@ const std::map<int, QByteArray> kGenericLines = {
 class MainWindowTest : public GuiTest {
 protected:
     void writeSampleData() {
-        writeFile(dir_.path(), "cda/models.cdt", "K750\r\nV802SE\r\nk750\r\nNoCatalogue\r\n");
+        writeFile(dir_.path(), "cda/models.cdt", "K750\r\nV802SE\r\nBlank\r\nNoCatalogue\r\n");
         writeFile(
             dir_.path(), "cda/K750.cdt",
             variantEntry("K750 Generic", "Germany", "T-Mobile & <Co>", "CDA102345/22", "R1A",
@@ -82,7 +82,8 @@ protected:
                 "#\r\n");
         writeFile(dir_.path(), "cda/V802SE.cdt",
                   variantEntry("V802 Vodafone", "UK", "Vodafone", "CDA1", "R9", "EN") + "#\r\n");
-        writeFile(dir_.path(), "cda/k750.cdt", variantEntry("lower", "", "", "", "", "") + "#\r\n");
+        writeFile(dir_.path(), "cda/Blank.cdt",
+                  variantEntry("blank", "", "", "", "", "") + "#\r\n");
         writeFile(dir_.path(), kCustomize, customizeTemplate());
     }
 
@@ -104,6 +105,14 @@ protected:
 
     QString nativePath(const char* relative) const {
         return QDir::toNativeSeparators(path(QLatin1String(relative)));
+    }
+
+    // The error box for a file of the folder that does not exist.
+    QString cannotOpenBox(const char* relative) const {
+        const QString text =
+            QStringLiteral("Cannot open file \"%1\". %2")
+                .arg(nativePath(relative), notFoundReason(path(QLatin1String(relative))));
+        return text.endsWith(QLatin1Char('.')) ? text : text + QLatin1Char('.');
     }
 
     // Boxes about the main window's files.
@@ -414,8 +423,7 @@ TEST_F(MainWindowTest, MissingModelCatalogueShowsTheErrorBox) {
     const ScriptedPlatform::Box& box = platform_.boxes().front();
     EXPECT_EQ(box.title, kAppTitle);
     EXPECT_EQ(box.icon, MessageIcon::Error);
-    EXPECT_EQ(box.text, QStringLiteral("Cannot open file \"%1\". No such file or directory.")
-                            .arg(nativePath("cda/models.cdt")));
+    EXPECT_EQ(box.text, cannotOpenBox("cda/models.cdt"));
     EXPECT_EQ(form()->ListBox1->count(), 0);
     EXPECT_EQ(form()->Panel3->text(), "Status...");
     EXPECT_FALSE(form()->Button1->isEnabled());
@@ -428,9 +436,7 @@ TEST_F(MainWindowTest, MissingVariantCatalogueLeavesOnlyTheModel) {
     const size_t before = platform_.boxes().size();
     chooseRow(form()->ListBox1, 3);
     ASSERT_EQ(platform_.boxes().size(), before + 1);
-    EXPECT_EQ(platform_.boxes().back().text,
-              QStringLiteral("Cannot open file \"%1\". No such file or directory.")
-                  .arg(nativePath("cda/NoCatalogue.cdt")));
+    EXPECT_EQ(platform_.boxes().back().text, cannotOpenBox("cda/NoCatalogue.cdt"));
     EXPECT_EQ(form()->Model->text(), "NoCatalogue");
     EXPECT_TRUE(form()->CDARev->text().isEmpty());
     EXPECT_TRUE(form()->FS->text().isEmpty());
@@ -446,9 +452,7 @@ TEST_F(MainWindowTest, UnreadableTemplateNeverEnablesUpdate) {
     QFile::remove(path(kCustomize));
     start();
     ASSERT_FALSE(platform_.boxes().empty());
-    EXPECT_EQ(platform_.boxes().front().text,
-              QStringLiteral("Cannot open file \"%1\". No such file or directory.")
-                  .arg(nativePath(kCustomize)));
+    EXPECT_EQ(platform_.boxes().front().text, cannotOpenBox(kCustomize));
     chooseGenericK750();
     EXPECT_EQ(form()->FS->text(), "K750 Generic");
     EXPECT_FALSE(form()->Button1->isEnabled());
