@@ -429,15 +429,38 @@ TEST_F(MainWindowTest, MissingModelCatalogueShowsTheErrorBox) {
     EXPECT_FALSE(form()->Button1->isEnabled());
 }
 
-TEST_F(MainWindowTest, MissingVariantCatalogueLeavesOnlyTheModel) {
+// A model whose catalogue cannot be read, or whose name is no plain file name:
+// then an "Error" box names its line and nothing is opened, not even a
+// catalogue waiting where the name leads. Either way only the model shows.
+struct ModelCase {
+    const char* name;
+    QByteArray model;
+    const char* fault;  // none: the catalogue is missing
+};
+
+class UnreadModel : public MainWindowTest, public ::testing::WithParamInterface<ModelCase> {};
+
+TEST_P(UnreadModel, LeavesOnlyTheModel) {
     writeSampleData();
+    writeFile(dir_.path(), "cda/models.cdt", "K750\r\n" + GetParam().model + "\r\n");
+    for (const char* trap : {"trap.cdt", "cda/.cdt"}) {
+        writeFile(dir_.path(), trap, variantEntry("trap", "", "", "", "", "") + "#\r\n");
+    }
     start();
     chooseGenericK750();
-    const size_t before = platform_.boxes().size();
-    chooseRow(form()->ListBox1, 3);
-    ASSERT_EQ(platform_.boxes().size(), before + 1);
-    EXPECT_EQ(platform_.boxes().back().text, cannotOpenBox("cda/NoCatalogue.cdt"));
-    EXPECT_EQ(form()->Model->text(), "NoCatalogue");
+    chooseRow(form()->ListBox1, 1);
+    ASSERT_EQ(platform_.boxes().size(), 1u);
+    const QString model = QLatin1String(GetParam().model);
+    if (GetParam().fault == nullptr) {
+        EXPECT_EQ(platform_.boxes()[0].text, cannotOpenBox("cda/NoCatalogue.cdt"));
+    } else {
+        EXPECT_EQ(platform_.boxes()[0].title, "Error");
+        EXPECT_EQ(platform_.boxes()[0].text,
+                  QStringLiteral("The model \"%1\" on line 2 of \"%2\" cannot name a catalogue "
+                                 "file: %3.")
+                      .arg(model, nativePath("cda/models.cdt"), QLatin1String(GetParam().fault)));
+    }
+    EXPECT_EQ(form()->Model->text(), model);
     EXPECT_TRUE(form()->CDARev->text().isEmpty());
     EXPECT_TRUE(form()->FS->text().isEmpty());
     EXPECT_EQ(form()->ListBox2->count(), 0);
@@ -446,6 +469,15 @@ TEST_F(MainWindowTest, MissingVariantCatalogueLeavesOnlyTheModel) {
     EXPECT_EQ(form()->Panel3->text(), kCheckSettings);
     EXPECT_EQ(visiblePictures(), QStringList{"K750"});
 }
+
+INSTANTIATE_TEST_SUITE_P(Models, UnreadModel,
+                         ::testing::Values(ModelCase{"missing_catalogue", "NoCatalogue", nullptr},
+                                           ModelCase{"parent_folder", "../trap", "it holds \"/\""},
+                                           ModelCase{"backslash", "..\\trap", "it holds \"\\\""},
+                                           ModelCase{"empty", "", "it is empty"},
+                                           ModelCase{"device", "nul",
+                                                     "on Windows it names the device NUL"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, UnreadableTemplateNeverEnablesUpdate) {
     writeSampleData();

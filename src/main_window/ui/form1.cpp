@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -297,6 +298,17 @@ void TForm1::ListBox1Click() {
     ListBox2->clear();
     fileSystemRows_.clear();
 
+    // A name that is no plain file name opens no file; the window stays as
+    // after a variant catalogue that could not be read.
+    if (const QString fault = modelNameFault(model); !fault.isEmpty()) {
+        platform_.errorBox(
+            this, QStringLiteral("The model \"%1\" on line %2 of \"%3\" cannot name "
+                                 "a catalogue file: %4.")
+                      .arg(fromSystem8(model))
+                      .arg(row + 1)
+                      .arg(QDir::toNativeSeparators(modelCataloguePath(startFolder_)), fault));
+        return;
+    }
     variantLines_ = readVariantCatalogue(startFolder_, model);
     fileSystemRows_ = fileSystemLines(variantLines_);
     QStringList rows;
