@@ -30,6 +30,8 @@ namespace {
 const QString kChooseModel = QStringLiteral("Please chose phone model...");
 const QString kChooseFs = QStringLiteral("Please chose file system...");
 const QString kCheckSettings = QStringLiteral("Check all settings, then hit \"Update\" button...");
+const QString kUnreadable = QStringLiteral(
+    "File \"customize.xml\" could not be read. Fix it, then hit \"Clear all fields\"...");
 const QString kSaved = QStringLiteral(
     "File \"customize.xml\" updated and saved successfully. Flash with setool2 now...");
 const char* kCustomize = "tpa/preset/custom/customize.xml";
@@ -40,25 +42,25 @@ QByteArray variantEntry(const QByteArray& fs, const QByteArray& country, const Q
            "\r\n-\r\n";
 }
 
-// 80 distinct template lines, LF-separated, with a final break.
-QByteArray customizeTemplate(int lineCount = 80) {
-    QByteArray bytes;
-    for (int i = 0; i < lineCount; ++i) {
-        bytes += "  <line n=\"" + QByteArray::number(i) + "\"/>\n";
-    }
-    return bytes;
-}
-
-// The template with lines replaced, as the update must write it (CR LF).
-QByteArray expectedCustomize(const std::map<int, QByteArray>& replaced, int lineCount = 80) {
+// Distinct template lines, some replaced, each followed by `lineEnd`.
+QByteArray customizeFile(const std::map<int, QByteArray>& replaced, int lineCount,
+                         const char* lineEnd) {
     QByteArray bytes;
     for (int i = 0; i < lineCount; ++i) {
         const auto it = replaced.find(i);
         bytes +=
             (it != replaced.end() ? it->second : "  <line n=\"" + QByteArray::number(i) + "\"/>") +
-            "\r\n";
+            lineEnd;
     }
     return bytes;
+}
+
+// 80 template lines, LF-separated, with a final break.
+QByteArray customizeTemplate(int lineCount = 80) { return customizeFile({}, lineCount, "\n"); }
+
+// The template with lines replaced, as the update must write it (CR LF).
+QByteArray expectedCustomize(const std::map<int, QByteArray>& replaced, int lineCount = 80) {
+    return customizeFile(replaced, lineCount, "\r\n");
 }
 
 const std::map<int, QByteArray> kGenericLines = {
@@ -216,17 +218,22 @@ TEST_P(UpdateCustomize, WritesTheChosenEntryAndCameraSound) {
     }
     EXPECT_EQ(form()->CamOn->isVisible(), GetParam().camOnShown);
     EXPECT_EQ(form()->CamOff->isVisible(), !GetParam().camOnShown);
+    // Another program edits a line that the update leaves alone.
+    std::map<int, QByteArray> lines = {{20, "  <edited n=\"20\"/>"}};
+    writeFile(dir_.path(), kCustomize, customizeFile(lines, 80, "\n"));
 
     click(form()->Button1);
 
-    std::map<int, QByteArray> lines = kGenericLines;
+    lines.insert(kGenericLines.begin(), kGenericLines.end());
     lines[71] = GetParam().line71;
     EXPECT_EQ(customizeBytes(), expectedCustomize(lines));
     EXPECT_EQ(form()->Panel3->text(), kSaved);
     EXPECT_TRUE(form()->Button1->isEnabled());
     EXPECT_EQ(boxesMentioning("customize.xml"), 0);
 
-    // Again without changes: the same bytes.
+    // Again after another edit: the same lines written, both edits kept.
+    lines[30] = "  <edited n=\"30\"/>";
+    writeFile(dir_.path(), kCustomize, customizeFile(lines, 80, "\n"));
     click(form()->Button1);
     EXPECT_EQ(customizeBytes(), expectedCustomize(lines));
 }
@@ -575,13 +582,6 @@ INSTANTIATE_TEST_SUITE_P(
                             QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
                     },
                     "Permission denied", true},
-        RefusalCase{
-            "missing_folder",
-            [](const QString& file) {
-                ASSERT_TRUE(QDir(QFileInfo(file).absolutePath()).removeRecursively());
-            },
-            [](const QString& file) { ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath())); },
-            "No such file or directory", false},
         RefusalCase{"disk_full",
                     [](const QString&) {
                         writeFault = std::make_unique<ScopedWriteFault>(WriteStep::Write,
@@ -594,6 +594,47 @@ INSTANTIATE_TEST_SUITE_P(
                                                                         "Device or resource busy");
                     },
                     [](const QString&) { writeFault.reset(); }, "Device or resource busy", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// customize.xml gone when "Update customize.xml" is pressed: the box a start-up
+// shows then, nothing written, and the window as after such a start-up.
+struct GoneCase {
+    const char* name;
+    std::function<void(const QString& file)> remove;
+};
+
+class TemplateGone : public MainWindowTest, public ::testing::WithParamInterface<GoneCase> {};
+
+TEST_P(TemplateGone, UpdateWritesNothing) {
+    writeSampleData();
+    start();
+    chooseGenericK750();
+    const QString file = path(kCustomize);
+    GetParam().remove(file);
+    click(form()->Button1);
+    EXPECT_FALSE(QFileInfo(file).isFile());
+    EXPECT_TRUE(QDir(QFileInfo(file).path()).entryList(QDir::Files).isEmpty());
+    EXPECT_FALSE(form()->Button1->isEnabled());
+    EXPECT_EQ(form()->Panel3->text(), kUnreadable);
+    click(form()->Button2);
+    ASSERT_EQ(platform_.boxes().size(), 2u);
+    EXPECT_TRUE(
+        platform_.boxes()[0].text.startsWith("Cannot open file \"" + nativePath(kCustomize)));
+    EXPECT_EQ(platform_.boxes()[0].text, platform_.boxes()[1].text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, TemplateGone,
+    ::testing::Values(GoneCase{"deleted", [](const QString& file) { QFile::remove(file); }},
+                      GoneCase{"folder_removed",
+                               [](const QString& file) {
+                                   QDir(QFileInfo(file).path()).removeRecursively();
+                               }},
+                      GoneCase{"folder_in_its_place",
+                               [](const QString& file) {
+                                   QFile::remove(file);
+                                   QDir().mkdir(file);
+                               }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, ShortTemplateSaysWhatWasNotWritten) {
