@@ -344,6 +344,7 @@ void Soak::update() {
                                    e.fileSystem, f1()->CameraOn->isChecked()});
     if (customizeReadOnly_) {
         EXPECT_TRUE(boxShown()) << "a read-only customize.xml was not refused";
+        main_.status = QStringLiteral("Check all settings, then hit \"Update\" button...");
         return;
     }
     EXPECT_FALSE(boxShown());

@@ -380,6 +380,8 @@ void TForm1::Button1Click() {
     // The lines go into the file as it is now, so that what another program
     // changed since the last read stays.
     rereadTemplate(path);
+    // No success text may outlive a write that fails.
+    setStatus(kCheckSettings);
     const std::vector<CustomizeSetting> notWritten = writeCustomizeXml(path, *template_, values);
     rereadTemplate(path);
     setStatus(customizeSavedStatus(notWritten));
