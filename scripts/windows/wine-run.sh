@@ -17,6 +17,14 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wine wineboot --init >/dev/null 2>&1 || true
     wineserver --wait
 fi
+# The prefix's font folder is empty, and the offscreen platform of the GUI tests
+# reads no other: the host's Liberation fonts (metric twins of Arial, Times New
+# Roman and Courier New) and DejaVu fonts stand in for a Windows user's fonts.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ -d "$fonts" ] && [ ! -e "$fonts/LiberationSans-Regular.ttf" ]; then
+    ln -sf /usr/share/fonts/truetype/liberation2/*.ttf /usr/share/fonts/truetype/dejavu/*.ttf \
+        "$fonts/" 2>/dev/null || true
+fi
 case "${1:-}" in
     --keep-server) exec wineserver -p "${2:?--keep-server needs SECONDS}" ;;
     --stop-server) exec wineserver -k ;;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <utility>
 
 #include "common/file_io.h"
@@ -12,7 +13,46 @@ namespace {
 
 constexpr qsizetype kEntryLines = 7;
 
+// The model name as it goes into the catalogue's path.
+QString modelFileName(QByteArrayView model) { return QFile::decodeName(model.toByteArray()); }
+
 }  // namespace
+
+QString modelNameFault(QByteArrayView model) {
+    const QString name = modelFileName(model);
+    if (name.isEmpty()) {
+        return QStringLiteral("it is empty");
+    }
+    if (name == QLatin1String(".") || name == QLatin1String("..")) {
+        return QStringLiteral("it names a folder");
+    }
+    for (const QChar c : name) {
+        if (c.unicode() == 0) {
+            return QStringLiteral("it holds a NUL character");
+        }
+        if (c.unicode() < 0x20) {
+            return QStringLiteral("it holds a control character");
+        }
+        if (QStringView(u"/\\:<>\"|?*").contains(c)) {
+            return QStringLiteral("it holds \"%1\"").arg(c);
+        }
+    }
+    if (name.endsWith(QLatin1Char('.'))) {
+        return QStringLiteral("it ends in a dot");
+    }
+    if (name.endsWith(QLatin1Char(' '))) {
+        return QStringLiteral("it ends in a blank");
+    }
+    // Whatever its case, extension or blanks before that: "nul", "Com1.x", "CON .x".
+    static const QRegularExpression device(
+        QStringLiteral(
+            "^(CON|PRN|AUX|NUL|COM[0-9\u00B9\u00B2\u00B3]|LPT[0-9\u00B9\u00B2\u00B3]) *(\\..*)?$"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    if (const QRegularExpressionMatch match = device.match(name); match.hasMatch()) {
+        return QStringLiteral("on Windows it names the device %1").arg(match.captured(1).toUpper());
+    }
+    return {};
+}
 
 CatalogueLines::CatalogueLines(QByteArray bytes) : bytes_(std::move(bytes)) {
     forEachLine(bytes_, [this](qsizetype start, qsizetype length) {
@@ -60,8 +100,7 @@ QString modelCataloguePath(const QString& baseFolder) {
 
 QString variantCataloguePath(const QString& baseFolder, QByteArrayView model) {
     return QDir(baseFolder)
-        .filePath(QStringLiteral("cda/") + QFile::decodeName(model.toByteArray()) +
-                  QStringLiteral(".cdt"));
+        .filePath(QStringLiteral("cda/") + modelFileName(model) + QStringLiteral(".cdt"));
 }
 
 CatalogueLines readModelCatalogue(const QString& baseFolder) {

@@ -53,12 +53,21 @@ struct FileSystemEntry {
 std::optional<FileSystemEntry> findFileSystemEntry(const CatalogueLines& variantLines,
                                                    QByteArrayView name);
 
+// Why `model` cannot be the name of its variant catalogue inside cda/, such as
+// "it holds \"/\"", or an empty text when it is a plain file name. Refused on
+// every system, since the data folder is setool2's Windows folder: names that
+// leave the folder (with "/", "\", NUL, "." or ".."), the empty name, and
+// names Windows does not take as a plain file name (device names such as CON or
+// "nul.x", control characters, : < > " | ? *, a final dot or blank).
+QString modelNameFault(QByteArrayView model);
+
 // Where the catalogues lie below `baseFolder`. The model name goes into the
 // path unchanged.
 QString modelCataloguePath(const QString& baseFolder);
 QString variantCataloguePath(const QString& baseFolder, QByteArrayView model);
 
 // Read the catalogues below `baseFolder`; throw Failure when a file cannot be opened.
+// The model name must be a plain file name (see modelNameFault).
 CatalogueLines readModelCatalogue(const QString& baseFolder);
 CatalogueLines readVariantCatalogue(const QString& baseFolder, QByteArrayView model);
 

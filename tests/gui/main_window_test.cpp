@@ -31,6 +31,8 @@ namespace {
 const QString kChooseModel = QStringLiteral("Please chose phone model...");
 const QString kChooseFs = QStringLiteral("Please chose file system...");
 const QString kCheckSettings = QStringLiteral("Check all settings, then hit \"Update\" button...");
+const QString kUnreadable = QStringLiteral(
+    "File \"customize.xml\" could not be read. Fix it, then hit \"Clear all fields\"...");
 const QString kSaved = QStringLiteral(
     "File \"customize.xml\" updated and saved successfully. Flash with setool2 now...");
 const char* kCustomize = "tpa/preset/custom/customize.xml";
@@ -41,25 +43,25 @@ QByteArray variantEntry(const QByteArray& fs, const QByteArray& country, const Q
            "\r\n-\r\n";
 }
 
-// 80 distinct template lines, LF-separated, with a final break.
-QByteArray customizeTemplate(int lineCount = 80) {
-    QByteArray bytes;
-    for (int i = 0; i < lineCount; ++i) {
-        bytes += "  <line n=\"" + QByteArray::number(i) + "\"/>\n";
-    }
-    return bytes;
-}
-
-// The template with lines replaced, as the update must write it (CR LF).
-QByteArray expectedCustomize(const std::map<int, QByteArray>& replaced, int lineCount = 80) {
+// Distinct template lines, some replaced, each followed by `lineEnd`.
+QByteArray customizeFile(const std::map<int, QByteArray>& replaced, int lineCount,
+                         const char* lineEnd) {
     QByteArray bytes;
     for (int i = 0; i < lineCount; ++i) {
         const auto it = replaced.find(i);
         bytes +=
             (it != replaced.end() ? it->second : "  <line n=\"" + QByteArray::number(i) + "\"/>") +
-            "\r\n";
+            lineEnd;
     }
     return bytes;
+}
+
+// 80 template lines, LF-separated, with a final break.
+QByteArray customizeTemplate(int lineCount = 80) { return customizeFile({}, lineCount, "\n"); }
+
+// The template with lines replaced, as the update must write it (CR LF).
+QByteArray expectedCustomize(const std::map<int, QByteArray>& replaced, int lineCount = 80) {
+    return customizeFile(replaced, lineCount, "\r\n");
 }
 
 const std::map<int, QByteArray> kGenericLines = {
@@ -74,7 +76,7 @@ const std::map<int, QByteArray> kGenericLines = {
 class MainWindowTest : public GuiTest {
 protected:
     void writeSampleData() {
-        writeFile(dir_.path(), "cda/models.cdt", "K750\r\nV802SE\r\nk750\r\nNoCatalogue\r\n");
+        writeFile(dir_.path(), "cda/models.cdt", "K750\r\nV802SE\r\nBlank\r\nNoCatalogue\r\n");
         writeFile(
             dir_.path(), "cda/K750.cdt",
             variantEntry("K750 Generic", "Germany", "T-Mobile & <Co>", "CDA102345/22", "R1A",
@@ -83,7 +85,8 @@ protected:
                 "#\r\n");
         writeFile(dir_.path(), "cda/V802SE.cdt",
                   variantEntry("V802 Vodafone", "UK", "Vodafone", "CDA1", "R9", "EN") + "#\r\n");
-        writeFile(dir_.path(), "cda/k750.cdt", variantEntry("lower", "", "", "", "", "") + "#\r\n");
+        writeFile(dir_.path(), "cda/Blank.cdt",
+                  variantEntry("blank", "", "", "", "", "") + "#\r\n");
         writeFile(dir_.path(), kCustomize, customizeTemplate());
     }
 
@@ -105,6 +108,14 @@ protected:
 
     QString nativePath(const char* relative) const {
         return QDir::toNativeSeparators(path(QLatin1String(relative)));
+    }
+
+    // The error box for a file of the folder that does not exist.
+    QString cannotOpenBox(const char* relative) const {
+        const QString text =
+            QStringLiteral("Cannot open file \"%1\". %2")
+                .arg(nativePath(relative), notFoundReason(path(QLatin1String(relative))));
+        return text.endsWith(QLatin1Char('.')) ? text : text + QLatin1Char('.');
     }
 
     // Boxes about the main window's files.
@@ -208,17 +219,22 @@ TEST_P(UpdateCustomize, WritesTheChosenEntryAndCameraSound) {
     }
     EXPECT_EQ(form()->CamOn->isVisible(), GetParam().camOnShown);
     EXPECT_EQ(form()->CamOff->isVisible(), !GetParam().camOnShown);
+    // Another program edits a line that the update leaves alone.
+    std::map<int, QByteArray> lines = {{20, "  <edited n=\"20\"/>"}};
+    writeFile(dir_.path(), kCustomize, customizeFile(lines, 80, "\n"));
 
     click(form()->Button1);
 
-    std::map<int, QByteArray> lines = kGenericLines;
+    lines.insert(kGenericLines.begin(), kGenericLines.end());
     lines[71] = GetParam().line71;
     EXPECT_EQ(customizeBytes(), expectedCustomize(lines));
     EXPECT_EQ(form()->Panel3->text(), kSaved);
     EXPECT_TRUE(form()->Button1->isEnabled());
     EXPECT_EQ(boxesMentioning("customize.xml"), 0);
 
-    // Again without changes: the same bytes.
+    // Again after another edit: the same lines written, both edits kept.
+    lines[30] = "  <edited n=\"30\"/>";
+    writeFile(dir_.path(), kCustomize, customizeFile(lines, 80, "\n"));
     click(form()->Button1);
     EXPECT_EQ(customizeBytes(), expectedCustomize(lines));
 }
@@ -415,24 +431,44 @@ TEST_F(MainWindowTest, MissingModelCatalogueShowsTheErrorBox) {
     const ScriptedPlatform::Box& box = platform_.boxes().front();
     EXPECT_EQ(box.title, kAppTitle);
     EXPECT_EQ(box.icon, MessageIcon::Error);
-    EXPECT_EQ(box.text, QStringLiteral("Cannot open file \"%1\". No such file or directory.")
-                            .arg(nativePath("cda/models.cdt")));
+    EXPECT_EQ(box.text, cannotOpenBox("cda/models.cdt"));
     EXPECT_EQ(form()->ListBox1->count(), 0);
     EXPECT_EQ(form()->Panel3->text(), "Status...");
     EXPECT_FALSE(form()->Button1->isEnabled());
 }
 
-TEST_F(MainWindowTest, MissingVariantCatalogueLeavesOnlyTheModel) {
+// A model whose catalogue cannot be read, or whose name is no plain file name:
+// then an "Error" box names its line and nothing is opened, not even a
+// catalogue waiting where the name leads. Either way only the model shows.
+struct ModelCase {
+    const char* name;
+    QByteArray model;
+    const char* fault;  // none: the catalogue is missing
+};
+
+class UnreadModel : public MainWindowTest, public ::testing::WithParamInterface<ModelCase> {};
+
+TEST_P(UnreadModel, LeavesOnlyTheModel) {
     writeSampleData();
+    writeFile(dir_.path(), "cda/models.cdt", "K750\r\n" + GetParam().model + "\r\n");
+    for (const char* trap : {"trap.cdt", "cda/.cdt"}) {
+        writeFile(dir_.path(), trap, variantEntry("trap", "", "", "", "", "") + "#\r\n");
+    }
     start();
     chooseGenericK750();
-    const size_t before = platform_.boxes().size();
-    chooseRow(form()->ListBox1, 3);
-    ASSERT_EQ(platform_.boxes().size(), before + 1);
-    EXPECT_EQ(platform_.boxes().back().text,
-              QStringLiteral("Cannot open file \"%1\". No such file or directory.")
-                  .arg(nativePath("cda/NoCatalogue.cdt")));
-    EXPECT_EQ(form()->Model->text(), "NoCatalogue");
+    chooseRow(form()->ListBox1, 1);
+    ASSERT_EQ(platform_.boxes().size(), 1u);
+    const QString model = QLatin1String(GetParam().model);
+    if (GetParam().fault == nullptr) {
+        EXPECT_EQ(platform_.boxes()[0].text, cannotOpenBox("cda/NoCatalogue.cdt"));
+    } else {
+        EXPECT_EQ(platform_.boxes()[0].title, "Error");
+        EXPECT_EQ(platform_.boxes()[0].text,
+                  QStringLiteral("The model \"%1\" on line 2 of \"%2\" cannot name a catalogue "
+                                 "file: %3.")
+                      .arg(model, nativePath("cda/models.cdt"), QLatin1String(GetParam().fault)));
+    }
+    EXPECT_EQ(form()->Model->text(), model);
     EXPECT_TRUE(form()->CDARev->text().isEmpty());
     EXPECT_TRUE(form()->FS->text().isEmpty());
     EXPECT_EQ(form()->ListBox2->count(), 0);
@@ -442,14 +478,21 @@ TEST_F(MainWindowTest, MissingVariantCatalogueLeavesOnlyTheModel) {
     EXPECT_EQ(visiblePictures(), QStringList{"K750"});
 }
 
+INSTANTIATE_TEST_SUITE_P(Models, UnreadModel,
+                         ::testing::Values(ModelCase{"missing_catalogue", "NoCatalogue", nullptr},
+                                           ModelCase{"parent_folder", "../trap", "it holds \"/\""},
+                                           ModelCase{"backslash", "..\\trap", "it holds \"\\\""},
+                                           ModelCase{"empty", "", "it is empty"},
+                                           ModelCase{"device", "nul",
+                                                     "on Windows it names the device NUL"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(MainWindowTest, UnreadableTemplateNeverEnablesUpdate) {
     writeSampleData();
     QFile::remove(path(kCustomize));
     start();
     ASSERT_FALSE(platform_.boxes().empty());
-    EXPECT_EQ(platform_.boxes().front().text,
-              QStringLiteral("Cannot open file \"%1\". No such file or directory.")
-                  .arg(nativePath(kCustomize)));
+    EXPECT_EQ(platform_.boxes().front().text, cannotOpenBox(kCustomize));
     chooseGenericK750();
     EXPECT_EQ(form()->FS->text(), "K750 Generic");
     EXPECT_FALSE(form()->Button1->isEnabled());
@@ -477,13 +520,13 @@ TEST_F(MainWindowTest, FailedClearNeverWritesAnEmptyTemplate) {
 }
 
 // A file that cannot be replaced: refused with the error box, the file left as
-// it was, and once the cause is gone the same press writes it.
+// the last update wrote it, no success text left, and once the cause is gone
+// the same press writes it.
 struct RefusalCase {
     const char* name;
     std::function<void(const QString& file)> refuse;
     std::function<void(const QString& file)> allow;
     const char* reason;
-    bool fileStays;
 };
 
 // A step of the replacement that fails while a case holds it.
@@ -501,6 +544,14 @@ TEST_P(RefusedUpdate, ShowsTheBoxAndLeavesTheFile) {
     writeSampleData();
     start();
     chooseGenericK750();
+    clickRadio(form()->CameraOn);
+    click(form()->Button1);
+    std::map<int, QByteArray> lines = kGenericLines;
+    lines[71] = "        <suppress-camera-sound>false</suppress-camera-sound>";
+    const QByteArray written = expectedCustomize(lines);
+    ASSERT_EQ(customizeBytes(), written);
+    ASSERT_EQ(form()->Panel3->text(), kSaved);
+    clickRadio(form()->CameraOff);
     const QString file = path(kCustomize);
     GetParam().refuse(file);
     const size_t before = platform_.boxes().size();
@@ -511,16 +562,11 @@ TEST_P(RefusedUpdate, ShowsTheBoxAndLeavesTheFile) {
     EXPECT_EQ(box.icon, MessageIcon::Error);
     EXPECT_EQ(box.text, QStringLiteral("Cannot create file \"%1\". %2.")
                             .arg(nativePath(kCustomize), QLatin1String(GetParam().reason)));
-    if (GetParam().fileStays) {
-        EXPECT_EQ(customizeBytes(), customizeTemplate());
-    } else {
-        EXPECT_FALSE(QFile::exists(file));
-    }
+    EXPECT_EQ(customizeBytes(), written);
     EXPECT_EQ(form()->Panel3->text(), kCheckSettings);
 
     GetParam().allow(file);
     click(form()->Button1);
-    std::map<int, QByteArray> lines = kGenericLines;
     lines[71] = "        <suppress-camera-sound>true</suppress-camera-sound>";
     EXPECT_EQ(customizeBytes(), expectedCustomize(lines));
     EXPECT_EQ(form()->Panel3->text(), kSaved);
@@ -539,26 +585,60 @@ INSTANTIATE_TEST_SUITE_P(
                         ASSERT_TRUE(
                             QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
                     },
-                    "Permission denied", true},
-        RefusalCase{
-            "missing_folder",
-            [](const QString& file) {
-                ASSERT_TRUE(QDir(QFileInfo(file).absolutePath()).removeRecursively());
-            },
-            [](const QString& file) { ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath())); },
-            "No such file or directory", false},
+                    "Permission denied"},
         RefusalCase{"disk_full",
                     [](const QString&) {
                         writeFault = std::make_unique<ScopedWriteFault>(WriteStep::Write,
                                                                         "No space left on device");
                     },
-                    [](const QString&) { writeFault.reset(); }, "No space left on device", true},
+                    [](const QString&) { writeFault.reset(); }, "No space left on device"},
         RefusalCase{"rename_fails",
                     [](const QString&) {
                         writeFault = std::make_unique<ScopedWriteFault>(WriteStep::Rename,
                                                                         "Device or resource busy");
                     },
-                    [](const QString&) { writeFault.reset(); }, "Device or resource busy", true}),
+                    [](const QString&) { writeFault.reset(); }, "Device or resource busy"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// customize.xml gone when "Update customize.xml" is pressed: the box a start-up
+// shows then, nothing written, and the window as after such a start-up.
+struct GoneCase {
+    const char* name;
+    std::function<void(const QString& file)> remove;
+};
+
+class TemplateGone : public MainWindowTest, public ::testing::WithParamInterface<GoneCase> {};
+
+TEST_P(TemplateGone, UpdateWritesNothing) {
+    writeSampleData();
+    start();
+    chooseGenericK750();
+    const QString file = path(kCustomize);
+    GetParam().remove(file);
+    click(form()->Button1);
+    EXPECT_FALSE(QFileInfo(file).isFile());
+    EXPECT_TRUE(QDir(QFileInfo(file).path()).entryList(QDir::Files).isEmpty());
+    EXPECT_FALSE(form()->Button1->isEnabled());
+    EXPECT_EQ(form()->Panel3->text(), kUnreadable);
+    click(form()->Button2);
+    ASSERT_EQ(platform_.boxes().size(), 2u);
+    EXPECT_TRUE(
+        platform_.boxes()[0].text.startsWith("Cannot open file \"" + nativePath(kCustomize)));
+    EXPECT_EQ(platform_.boxes()[0].text, platform_.boxes()[1].text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, TemplateGone,
+    ::testing::Values(GoneCase{"deleted", [](const QString& file) { QFile::remove(file); }},
+                      GoneCase{"folder_removed",
+                               [](const QString& file) {
+                                   QDir(QFileInfo(file).path()).removeRecursively();
+                               }},
+                      GoneCase{"folder_in_its_place",
+                               [](const QString& file) {
+                                   QFile::remove(file);
+                                   QDir().mkdir(file);
+                               }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, ShortTemplateSaysWhatWasNotWritten) {

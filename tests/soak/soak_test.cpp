@@ -356,20 +356,28 @@ void Soak::clearAllFields() {
     }
 }
 
-// "Update customize.xml": the file becomes the template with the chosen entry put in.
+// "Update customize.xml": the file as it is now, with the chosen entry put in.
 void Soak::update() {
     const bool enabled = clickable(f1()->Button1);
     click(f1()->Button1);
     if (!enabled) return;
     ASSERT_TRUE(main_.entry);
+    if (expected_.count(kCustomize) == 0) {
+        EXPECT_TRUE(boxShown()) << "a missing customize.xml was not reported";
+        main_.templateRead = false;
+        main_.status = QStringLiteral(
+            "File \"customize.xml\" could not be read. Fix it, then hit \"Clear all fields\"...");
+        return;
+    }
     const FileSystemEntry& e = *main_.entry;
-    Lines lines = splitLines(main_.templateBytes);
+    Lines lines = splitLines(expected_[kCustomize]);
     const auto notWritten =
         applyCustomization(lines, {e.cdaNumber, e.revision, main_.model, e.country, e.operatorName,
                                    e.fileSystem, f1()->CameraOn->isChecked()});
     if (customizeReadOnly_ ||
         (refusesNewFiles(path(kCustomFolder)) && expected_.count(kCustomize) == 0)) {
         EXPECT_TRUE(boxShown()) << "a read-only or new customize.xml was not refused";
+        main_.status = QStringLiteral("Check all settings, then hit \"Update\" button...");
         return;
     }
     EXPECT_FALSE(boxShown());

@@ -28,4 +28,15 @@ QByteArray readFile(const QString& path) {
     return file.readAll();
 }
 
+QString notFoundReason(const QString& path) {
+#ifdef Q_OS_WIN
+    QFile file(path);
+    EXPECT_FALSE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.errorString();
+#else
+    Q_UNUSED(path);
+    return QStringLiteral("No such file or directory");
+#endif
+}
+
 }  // namespace trellan::testing

@@ -11,5 +11,9 @@ void writeFile(const QString& path, const QByteArray& bytes);
 void writeFile(const QString& dir, const QString& relative, const QByteArray& bytes);
 // The bytes of a file; a test failure and no bytes when it cannot be read.
 QByteArray readFile(const QString& path);
+// The reason the system gives for opening `path`, which does not exist: the C
+// library's text on Unix; on Windows the system's own message, which differs
+// for a missing file and a missing folder and speaks the system's language.
+QString notFoundReason(const QString& path);
 
 }  // namespace trellan::testing

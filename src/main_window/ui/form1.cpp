@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -34,6 +35,10 @@ constexpr int kTopBandHeight = 57;
 constexpr int kStatusHeight = 25;
 constexpr int kLeftColumnWidth = 352;
 constexpr int kListRowHeight = 14;
+
+const QString kCheckSettings = QStringLiteral("Check all settings, then hit \"Update\" button...");
+const QString kTemplateUnreadable = QStringLiteral(
+    "File \"customize.xml\" could not be read. Fix it, then hit \"Clear all fields\"...");
 
 QFont arialFont(int pixelHeight, bool bold = false) {
     return fontWithFallback(
@@ -255,9 +260,8 @@ void TForm1::connectHandlers() {
 void TForm1::FormCreate() {
     removeMaximizeBox(this);
     variantLines_ = CatalogueLines();
-    template_ = Lines{};
     // Until the template is read again nothing may be written over the file.
-    templateRead_ = false;
+    template_.reset();
     Button1->setEnabled(false);
     ListBox1->clear();
     ListBox2->clear();
@@ -274,7 +278,6 @@ void TForm1::FormCreate() {
     ListBox1->addItems(rows);
 
     template_ = splitLines(readWholeFile(customizeXmlPath(base)));
-    templateRead_ = true;
 
     chosen_ = {};
     showChosen();
@@ -297,6 +300,17 @@ void TForm1::ListBox1Click() {
     ListBox2->clear();
     fileSystemRows_.clear();
 
+    // A name that is no plain file name opens no file; the window stays as
+    // after a variant catalogue that could not be read.
+    if (const QString fault = modelNameFault(model); !fault.isEmpty()) {
+        platform_.errorBox(
+            this, QStringLiteral("The model \"%1\" on line %2 of \"%3\" cannot name "
+                                 "a catalogue file: %4.")
+                      .arg(fromSystem8(model))
+                      .arg(row + 1)
+                      .arg(QDir::toNativeSeparators(modelCataloguePath(dataFolder_)), fault));
+        return;
+    }
     variantLines_ = readVariantCatalogue(dataFolder_, model);
     fileSystemRows_ = fileSystemLines(variantLines_);
     QStringList rows;
@@ -327,14 +341,13 @@ void TForm1::ListBox2Click() {
     chosen_.entry = *entry;
     showChosen();
     CDARev->setText(fromSystem8(entry->cdaNumber + ' ' + entry->revision));
-    if (!templateRead_) {
+    if (!template_) {
         // Empty template lines must never be written over the file.
-        setStatus(QStringLiteral(
-            "File \"customize.xml\" could not be read. Fix it, then hit \"Clear all fields\"..."));
+        setStatus(kTemplateUnreadable);
         return;
     }
     Button1->setEnabled(true);
-    setStatus(QStringLiteral("Check all settings, then hit \"Update\" button..."));
+    setStatus(kCheckSettings);
 }
 
 void TForm1::CameraOnClick() {
@@ -356,7 +369,7 @@ void TForm1::Label11Click() { openLink(kSetool2Page); }
 void TForm1::Panel4Click() { emit aboutRequested(); }
 
 void TForm1::Button1Click() {
-    if (!templateRead_) {
+    if (!template_) {
         return;
     }
     const FileSystemEntry& entry = chosen_.entry;
@@ -364,9 +377,26 @@ void TForm1::Button1Click() {
                                  entry.country,        entry.operatorName, entry.fileSystem,
                                  CameraOn->isChecked()};
     const QString path = customizeXmlPath(dataFolder_);
-    const std::vector<CustomizeSetting> notWritten = writeCustomizeXml(path, template_, values);
-    template_ = splitLines(readWholeFile(path));
+    // The lines go into the file as it is now, so that what another program
+    // changed since the last read stays.
+    rereadTemplate(path);
+    // No success text may outlive a write that fails.
+    setStatus(kCheckSettings);
+    const std::vector<CustomizeSetting> notWritten = writeCustomizeXml(path, *template_, values);
+    rereadTemplate(path);
     setStatus(customizeSavedStatus(notWritten));
+}
+
+void TForm1::rereadTemplate(const QString& path) {
+    try {
+        template_ = splitLines(readWholeFile(path));
+    } catch (...) {
+        // Nothing may be written until "Clear all fields" reads it again.
+        template_.reset();
+        Button1->setEnabled(false);
+        setStatus(kTemplateUnreadable);
+        throw;
+    }
 }
 
 void TForm1::Button3Click() { emit scriptGeneratorRequested(); }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "common/lines.h"
@@ -119,6 +120,9 @@ private:
     void connectHandlers();
     void openLink(const QString& target);
     void setStatus(const QString& text);
+    // Reads customize.xml into the template; the window is as after a start-up
+    // that could not read it when that fails.
+    void rereadTemplate(const QString& path);
     // Shows the chosen model and entry in the value labels.
     void showChosen();
     JpegPicture* picture(PhonePicture which) const;
@@ -137,10 +141,9 @@ private:
         FileSystemEntry entry;
     };
     Chosen chosen_;
-    // customize.xml as last read; written back with the fixed lines replaced.
-    Lines template_;
-    // Only a template that was read may be written over the file.
-    bool templateRead_ = false;
+    // customize.xml as last read, or nothing while it could not be read: only a
+    // template that was read may be written over the file.
+    std::optional<Lines> template_;
     bool outerSizeSet_ = false;
 };
 
