@@ -2,6 +2,7 @@
 
 #ifdef TRELLAN_GUI_TESTS
 #include <QApplication>
+#include <QStandardPaths>
 #else
 #include <QCoreApplication>
 #endif
@@ -11,6 +12,14 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+#if defined(TRELLAN_GUI_TESTS) && defined(Q_OS_WIN)
+    // Offscreen Qt on Windows reads font files itself, by default from Qt's own
+    // lib/fonts, which holds none: every text would then measure as boxes.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR")) {
+        qputenv("QT_QPA_FONTDIR",
+                QStandardPaths::writableLocation(QStandardPaths::FontsLocation).toLocal8Bit());
+    }
+#endif
 #ifdef TRELLAN_GUI_TESTS
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
