@@ -66,6 +66,34 @@ TEST(System8, WhatPassesThroughUnchanged) {
     EXPECT_NE(strToHex(QStringLiteral("a") + QChar(0xD800)), "61");
 }
 
+// Where a text stops surviving the system's 8-bit character set, if anywhere.
+TEST(System8, FirstCharacterThatDoesNotSurvive) {
+    if (systemCodePage() == CodePage::Other) GTEST_SKIP() << kOtherCodePage;
+    struct Case {
+        QString text;
+        qsizetype utf8;
+        qsizetype windows1252;
+    };
+    const Case cases[] = {
+        {"", -1, -1},
+        {QStringLiteral("C:\\T\u00f6ne\\b\u00e9ep \u20ac\u0160\u00ff.mid"), -1, -1},
+        {QStringLiteral("C:\\\u03b2\\a.mid"), -1, 3},  // Windows would write "\u00df"
+        {QStringLiteral("ab\u4e2d"), -1, 2},
+        {QStringLiteral("\u0100"), -1, 0},  // Windows would write "A"
+        {QStringLiteral("a\U0001F600b"), -1, 1},
+        {QStringLiteral("\ufeffname"), -1, 0},
+        {QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b"), 1, 1},
+        {QStringLiteral("ab") + QChar(0xD800), 2, 2},
+        {QChar(0xDC00) + QStringLiteral("x\u03b2"), 0, 0},
+    };
+    const bool utf8 = systemCodePage() == CodePage::Utf8;
+    for (const Case& c : cases) {
+        const qsizetype expected = utf8 ? c.utf8 : c.windows1252;
+        EXPECT_EQ(firstUnrepresentableInSystem8(c.text), expected) << c.text.toStdString();
+        EXPECT_EQ(representableInSystem8(c.text), expected < 0) << c.text.toStdString();
+    }
+}
+
 TEST(HexText, CoversEveryByteHighHalfFirst) {
     QByteArray all;
     for (int byte = 0; byte < 256; ++byte) {

@@ -330,6 +330,46 @@ TEST_F(ScriptGenerator, BlanksAndNonAsciiLettersAreWrittenUnquoted) {
                                            "\\T\xf6ne \xe9t\xe9\\Ring tone 1.mid\r\n")));
 }
 
+TEST_F(ScriptGenerator, PathOutsideTheCharacterSetIsRefusedNeverWrittenAsQuestionMark) {
+    if (systemCodePage() == CodePage::Other) GTEST_SKIP() << kOtherCodePage;
+    const QString mid = file("s/a.mid");
+    file("s/a.amr");
+    choose(form->Button1, mid);
+    choose(form->Button7, mid);
+    const QString shown = form->Sms1->text();
+    const QString c = characterOutsideCodePage();
+    const QString bad = native("s/" + c + ".mid");
+    if (systemCodePage() == CodePage::Windows1252) {  // Linux names no unpaired surrogate
+        file("s/" + c + ".mid");
+        file("s/" + c + ".amr");
+    }
+    choose(form->Button1, bad);
+    choose(form->Button7, bad);
+    ASSERT_EQ(platform_.boxes().size(), 2u);
+    for (const auto& box : platform_.boxes()) {
+        EXPECT_EQ(box.title, "Error");
+        EXPECT_EQ(box.text, unwritable(bad, c));
+    }
+    // The row as a cancel leaves it; the camera keeps its earlier choice.
+    EXPECT_EQ(form->Sms1->text(), shown);
+    EXPECT_FALSE(form->Write1->isEnabled() || form->AMR1->isEnabled());
+    EXPECT_EQ(form->CameraLabel->text(), "");
+    EXPECT_TRUE(form->RadioButton2->isChecked());
+    EXPECT_EQ(generate(), crlf(replaced("camerashutter.mid", mid) +
+                               replaced("camerashutter.amr", native("s/a.amr"))));
+}
+
+TEST_F(ScriptGenerator, SaveRefusesATypedCharacterTheFileCannotHold) {
+    if (systemCodePage() == CodePage::Other) GTEST_SKIP() << kOtherCodePage;
+    const QString c = characterOutsideCodePage();
+    form->Memo1->setWholeText("deletefile:/x\r\nC:\\" + c + "\\a.mid\r\n");
+    form->Button11->setEnabled(true);
+    click(form->Button11);  // refused before the save dialog
+    EXPECT_EQ(platform_.boxTexts(), std::vector<QString>{unwritable("C:\\" + c + "\\a.mid", c)});
+    EXPECT_TRUE(platform_.saveRequests.empty());
+    EXPECT_EQ(form->Memo1->wholeText(), "deletefile:/x\r\nC:\\" + c + "\\a.mid\r\n");
+}
+
 TEST_F(ScriptGenerator, AlertPathIsShortenedInTheCaptionFont) {
     const QString deep = "a-rather-long-folder/another-long-folder/third-folder/sounds/";
     const QString mid = file(deep + "alert.mid");

@@ -29,4 +29,19 @@ inline QByteArray systemBytes(const QByteArray& utf8, const QByteArray& windows1
     return systemCodePage() == CodePage::Utf8 ? utf8 : windows1252;
 }
 
+// A character the system's 8-bit character set cannot hold: a Greek letter for
+// Windows-1252 (it has none, and Windows would write "beta" as the German sharp s),
+// an unpaired surrogate for UTF-8, which holds every other character.
+inline QString characterOutsideCodePage() {
+    return systemCodePage() == CodePage::Utf8 ? QString(QChar(0xD800)) : QStringLiteral("\u03B2");
+}
+
+// The "Error" box refusing `line` for the script because of `character` (one UTF-16 unit).
+inline QString unwritable(const QString& line, const QString& character) {
+    const QString code = QString::number(character.at(0).unicode(), 16).toUpper();
+    return "Cannot write \"" + line + "\" to a script: the system's character set has no \"" +
+           character + "\" (U+" + code.rightJustified(4, u'0') +
+           ")! Please use only characters it holds.";
+}
+
 }  // namespace trellan::testing
