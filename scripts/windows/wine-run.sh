@@ -17,16 +17,32 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wine wineboot --init >/dev/null 2>&1 || true
     wineserver --wait
 fi
-# The prefix's font folder is empty, and the offscreen platform of the GUI tests
-# reads no other: the host's Liberation fonts (metric twins of Arial, Times New
-# Roman and Courier New) and DejaVu fonts stand in for a Windows user's fonts.
+# Offscreen Qt on Windows reads font files from the system's font folder (the tests
+# point it there); Wine's own text drawing finds the host's fonts without them, so
+# that folder is empty. It gets the fonts the Linux tests measure with.
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
-if [ -d "$fonts" ] && [ ! -e "$fonts/LiberationSans-Regular.ttf" ]; then
-    ln -sf /usr/share/fonts/truetype/liberation2/*.ttf /usr/share/fonts/truetype/dejavu/*.ttf \
-        "$fonts/" 2>/dev/null || true
-fi
+for font in /usr/share/fonts/truetype/liberation2/*.ttf /usr/share/fonts/truetype/dejavu/*.ttf; do
+    [ -e "$font" ] && [ ! -e "$fonts/${font##*/}" ] && ln -s "$font" "$fonts/" || true
+done
 case "${1:-}" in
     --keep-server) exec wineserver -p "${2:?--keep-server needs SECONDS}" ;;
     --stop-server) exec wineserver -k ;;
 esac
-exec wine "$@"
+# The first program that makes a window starts Wine's desktop (explorer.exe), and
+# COM its rpcss.exe; both inherit the program's output and hold it open after the
+# program ends, as long as other programs run (the desktop) or for good (rpcss).
+# A reader that waits for the end of the output, as ctest does, would wait for them
+# too, past its timeout. So, unless it is a terminal, the output goes through files
+# that are given out when the program itself has ended.
+[ -t 1 ] && [ -t 2 ] && exec wine "$@"
+out="$(mktemp)"
+err="$(mktemp)"
+trap 'rm -f "$out" "$err"' EXIT
+wine "$@" <&0 >"$out" 2>"$err" &
+program=$!
+trap 'kill "$program" 2>/dev/null; exit 143' TERM INT  # a timeout ends the program too
+status=0
+wait "$program" || status=$?
+cat "$err" >&2
+cat "$out"
+exit "$status"

@@ -1,5 +1,7 @@
 #include "advanced/gdfs_options.h"
 
+#include <utility>
+
 #include "common/hex_text.h"
 #include "script/script_lines.h"
 
@@ -8,17 +10,18 @@ namespace {
 
 QString repeated(const char* byte, int count) { return QString::fromLatin1(byte).repeated(count); }
 
+QString cdaText(const GdfsOptions& options) {
+    return QStringLiteral("CDA") + options.cdaNumber + QLatin1Char('/') + options.cdaRevision;
+}
+
 }  // namespace
 
 OptionLines optionLines(const GdfsOptions& options) {
     using script::gdfsWriteLine;
     OptionLines lines;
     if (options.cda) {
-        lines.script << gdfsWriteLine(QStringLiteral("00020CBC"),
-                                      strToHex(QStringLiteral("CDA") + options.cdaNumber +
-                                               QLatin1Char('/') + options.cdaRevision));
-        lines.status << QStringLiteral("Changed CDA to: CDA") + options.cdaNumber +
-                            QLatin1Char('/') + options.cdaRevision + QLatin1Char('!');
+        lines.script << gdfsWriteLine(QStringLiteral("00020CBC"), strToHex(cdaText(options)));
+        lines.status << QStringLiteral("Changed CDA to: ") + cdaText(options) + QLatin1Char('!');
     }
     if (options.revision) {
         lines.script << gdfsWriteLine(QStringLiteral("00020CBD"), strToHex(options.revisionText));
@@ -48,6 +51,20 @@ OptionLines optionLines(const GdfsOptions& options) {
             "Channel and Battery Info: Enable command added successfully!");
     }
     return lines;
+}
+
+QStringList hexSourceTexts(const GdfsOptions& options) {
+    QStringList texts;
+    const std::pair<bool, QString> fields[] = {{options.cda, cdaText(options)},
+                                               {options.revision, options.revisionText},
+                                               {options.oneE0W, options.oneE0WText},
+                                               {options.lpInfo, options.lpInfoText}};
+    for (const auto& [ticked, text] : fields) {
+        if (ticked) {
+            texts << text;
+        }
+    }
+    return texts;
 }
 
 QString bandLockLine(const QString& data) {

@@ -28,6 +28,10 @@ struct OptionLines {
 
 OptionLines optionLines(const GdfsOptions& options);
 
+// The texts the ticked options write as hex text, in the order they are listed:
+// what the system's 8-bit character set must hold for the lines to be right.
+QStringList hexSourceTexts(const GdfsOptions& options);
+
 // The band lock command: record 000000AA, the catalogue's data, nine bytes FF and a 00.
 QString bandLockLine(const QString& data);
 

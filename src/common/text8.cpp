@@ -21,4 +21,27 @@ QByteArray toSystem8(QStringView text) {
 
 bool passesThroughSystem8(QByteArrayView bytes) { return toSystem8(fromSystem8(bytes)) == bytes; }
 
+namespace {
+// Compared after the round trip, not asked of the encoder: Windows maps many
+// characters to look-alikes ("\u0100" to "A") without reporting an error.
+bool survives(QStringView text) { return fromSystem8(toSystem8(text)) == text; }
+}  // namespace
+
+qsizetype firstUnrepresentableInSystem8(QStringView text) {
+    if (survives(text)) {
+        return -1;
+    }
+    for (qsizetype i = 0; i < text.size();) {
+        const bool pair =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const qsizetype length = pair ? 2 : 1;
+        if (!survives(text.sliced(i, length))) {
+            return i;
+        }
+        i += length;
+    }
+    // Each character survives alone but not the whole: refuse rather than let it change.
+    return 0;
+}
+
 }  // namespace trellan

@@ -15,4 +15,13 @@ QByteArray toSystem8(QStringView text);
 // that fails this cannot travel through the script preview unchanged.
 bool passesThroughSystem8(QByteArrayView bytes);
 
+// The index of the first character of `text` that the system's 8-bit character set
+// cannot hold, so that it would come back as another one ("?", or a look-alike on
+// Windows); -1 when every character survives. On Windows that is any character
+// outside the ANSI code page; in UTF-8 only an unpaired surrogate.
+qsizetype firstUnrepresentableInSystem8(QStringView text);
+inline bool representableInSystem8(QStringView text) {
+    return firstUnrepresentableInSystem8(text) < 0;
+}
+
 }  // namespace trellan

@@ -6,13 +6,18 @@
 #include <QTemporaryDir>
 
 #include "common/failure.h"
-#include "common/text8.h"
+#include "support/code_page.h"
 #include "support/test_files.h"
 
 namespace trellan::script {
 namespace {
 
+using testing::characterOutsideCodePage;
+using testing::CodePage;
+using testing::kOtherCodePage;
 using testing::readFile;
+using testing::systemBytes;
+using testing::systemCodePage;
 using testing::writeFile;
 
 TEST(ScriptText, EveryLineEndsWithCrLf) {
@@ -64,15 +69,37 @@ TEST_F(ScriptFile, WritesTheTextExactlyAndReplacesAnOldFile) {
 }
 
 TEST_F(ScriptFile, NonAsciiPathsInTheSystemCharacterSet) {
-    const QString text = QStringLiteral("C:\\T\u00f6ne\\b\u00e9ep.mid\r\n");
-    saveScriptFile(target(), text);
-    const QByteArray bytes = readFile(target());
-    EXPECT_EQ(bytes, toSystem8(text));
-    EXPECT_FALSE(bytes.startsWith("\xef\xbb\xbf"));
-#ifndef Q_OS_WIN
-    EXPECT_EQ(bytes, QByteArray("C:\\T\xc3\xb6ne\\b\xc3\xa9"
-                                "ep.mid\r\n"));
-#endif
+    if (systemCodePage() == CodePage::Other) GTEST_SKIP() << kOtherCodePage;
+    saveScriptFile(target(), QStringLiteral("C:\\T\u00f6ne\\b\u00e9ep.mid\r\n"));
+    EXPECT_EQ(readFile(target()), systemBytes("C:\\T\xc3\xb6ne\\b\xc3\xa9"
+                                              "ep.mid\r\n",
+                                              "C:\\T\xf6ne\\b\xe9"
+                                              "ep.mid\r\n"));
+}
+
+// A text that the file could only hold with a character changed is refused, naming
+// the character and the line it stands in.
+TEST(UnwritableText, NamesTheCharacterAndItsLine) {
+    if (systemCodePage() == CodePage::Other) GTEST_SKIP() << kOtherCodePage;
+    const bool utf8 = systemCodePage() == CodePage::Utf8;
+    const QString c = characterOutsideCodePage();
+    const QString code = utf8 ? "D800" : "03B2";
+    const auto refusal = [](const QString& line, const QString& character, const QString& code) {
+        return "Cannot write \"" + line + "\" to a script: the system's character set has no \"" +
+               character + "\" (U+" + code + ")! Please use only characters it holds.";
+    };
+    const QString smiley = QStringLiteral("\U0001F600");
+    const std::vector<std::pair<QString, std::optional<QString>>> cases = {
+        {"", std::nullopt},
+        {QStringLiteral("C:\\T\u00f6ne\\\u20ac.mid\r\n"), std::nullopt},
+        {"C:\\T\\" + c + ".mid", refusal("C:\\T\\" + c + ".mid", c, code)},
+        {"one\r\ntwo " + c + " x\r\nthree", refusal("two " + c + " x", c, code)},
+        {"one\rtwo" + c + "\nthree", refusal("two" + c, c, code)},
+        {"a" + smiley, utf8 ? std::nullopt : std::optional(refusal("a" + smiley, smiley, "1F600"))},
+    };
+    for (const auto& [text, message] : cases) {
+        EXPECT_EQ(unwritableTextMessage(text), message) << text.toStdString();
+    }
 }
 
 TEST_F(ScriptFile, RefusalLeavesTheOldFileWholeAndNamesTheFile) {

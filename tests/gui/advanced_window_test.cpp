@@ -5,6 +5,7 @@
 #include "advanced_fixture.h"
 #include "common/app_title.h"
 #include "common/failure.h"
+#include "support/code_page.h"
 
 namespace trellan::testing {
 namespace {
@@ -244,6 +245,39 @@ TEST_F(AdvancedWindow, RepeatedCancelsListEachBandLockOnce) {
     }
     EXPECT_EQ(items(form4()->ComboBox2), (QStringList{"A", "B"}));
     EXPECT_EQ(form4()->ComboBox2->currentIndex(), 0);
+}
+
+// Nothing the window adds reaches the script with a character changed: a chosen path
+// or a typed text outside the system's 8-bit character set is refused, naming it.
+TEST_F(AdvancedWindow, TextsOutsideTheCharacterSetAreRefused) {
+    if (systemCodePage() == CodePage::Other) GTEST_SKIP() << kOtherCodePage;
+    create();
+    const QString c = characterOutsideCodePage();
+    const QStringList files = {"lang/" + c + ".lng", "lang/" + c + ".t9", "pics/" + c + ".png"};
+    if (systemCodePage() == CodePage::Windows1252) {  // Linux names no unpaired surrogate
+        for (const QString& file : files) localFile(file);
+    }
+    const QString lng = QDir::toNativeSeparators(path(files[0]));
+    const QString png = QDir::toNativeSeparators(path(files[2]));
+    platform_.openAnswers = {lng, png};
+    click(form4()->Button9);
+    click(form4()->RadioButton5);  // "Add new Frames"
+    click(form4()->Button1);
+    form4()->Edit4->setText("fits");
+    form4()->Edit5->setText("lp" + c);
+    click(form4()->Button8);
+    click(form4()->RadioButton8);
+    form4()->Edit7->setText("a" + c + ".mid");
+    click(form4()->Button13);
+    EXPECT_EQ(errorTexts(),
+              (QStringList{unwritable(lng, c), unwritable(png, c), unwritable("lp" + c, c),
+                           unwritable("a" + c + ".mid", c)}));
+    EXPECT_EQ(preview(), "");  // not even the option that fits
+    EXPECT_TRUE(statusLines().isEmpty());
+    EXPECT_FALSE(form4()->Button2->isEnabled() || form4()->Button10->isEnabled() ||
+                 form4()->Button5->isEnabled());
+    EXPECT_EQ(form4()->LabeledEdit1->text(), "");
+    EXPECT_EQ(form4()->LabeledEdit2->text(), "");
 }
 
 }  // namespace

@@ -25,6 +25,7 @@
 #include "common/ui/labeled_edit.h"
 #include "common/ui/window_util.h"
 #include "script/ui/script_preview.h"
+#include "support/code_page.h"
 #include "support/gui_support.h"
 #include "support/write_fault.h"
 
@@ -325,9 +326,49 @@ TEST_F(ScriptGenerator, BlanksAndNonAsciiLettersAreWrittenUnquoted) {
                          "deletefile:/tpa/preset/system/sound/messagealert6.amr\r\n" +
                          toSystem8(amr) + "\r\n/tpa/preset/system/sound/messagealert6.amr\r\n");
     EXPECT_FALSE(bytes.contains('"'));
-#ifndef Q_OS_WIN
-    EXPECT_TRUE(bytes.contains("/T\xc3\xb6ne \xc3\xa9t\xc3\xa9/Ring tone 1.mid\r\n"));
-#endif
+    if (systemCodePage() == CodePage::Other) GTEST_SKIP() << kOtherCodePage;
+    EXPECT_TRUE(bytes.contains(systemBytes("/T\xc3\xb6ne \xc3\xa9t\xc3\xa9/Ring tone 1.mid\r\n",
+                                           "\\T\xf6ne \xe9t\xe9\\Ring tone 1.mid\r\n")));
+}
+
+TEST_F(ScriptGenerator, PathOutsideTheCharacterSetIsRefusedNeverWrittenAsQuestionMark) {
+    if (systemCodePage() == CodePage::Other) GTEST_SKIP() << kOtherCodePage;
+    const QString mid = file("s/a.mid");
+    file("s/a.amr");
+    choose(form->Button1, mid);
+    choose(form->Button7, mid);
+    const QString shown = form->Sms1->text();
+    const QString c = characterOutsideCodePage();
+    const QString bad = native("s/" + c + ".mid");
+    if (systemCodePage() == CodePage::Windows1252) {  // Linux names no unpaired surrogate
+        file("s/" + c + ".mid");
+        file("s/" + c + ".amr");
+    }
+    choose(form->Button1, bad);
+    choose(form->Button7, bad);
+    ASSERT_EQ(platform_.boxes().size(), 2u);
+    for (const auto& box : platform_.boxes()) {
+        EXPECT_EQ(box.title, "Error");
+        EXPECT_EQ(box.text, unwritable(bad, c));
+    }
+    // The row as a cancel leaves it; the camera keeps its earlier choice.
+    EXPECT_EQ(form->Sms1->text(), shown);
+    EXPECT_FALSE(form->Write1->isEnabled() || form->AMR1->isEnabled());
+    EXPECT_EQ(form->CameraLabel->text(), "");
+    EXPECT_TRUE(form->RadioButton2->isChecked());
+    EXPECT_EQ(generate(), crlf(replaced("camerashutter.mid", mid) +
+                               replaced("camerashutter.amr", native("s/a.amr"))));
+}
+
+TEST_F(ScriptGenerator, SaveRefusesATypedCharacterTheFileCannotHold) {
+    if (systemCodePage() == CodePage::Other) GTEST_SKIP() << kOtherCodePage;
+    const QString c = characterOutsideCodePage();
+    form->Memo1->setWholeText("deletefile:/x\r\nC:\\" + c + "\\a.mid\r\n");
+    form->Button11->setEnabled(true);
+    click(form->Button11);  // refused before the save dialog
+    EXPECT_EQ(platform_.boxTexts(), std::vector<QString>{unwritable("C:\\" + c + "\\a.mid", c)});
+    EXPECT_TRUE(platform_.saveRequests.empty());
+    EXPECT_EQ(form->Memo1->wholeText(), "deletefile:/x\r\nC:\\" + c + "\\a.mid\r\n");
 }
 
 TEST_F(ScriptGenerator, AlertPathIsShortenedInTheCaptionFont) {
@@ -336,7 +377,9 @@ TEST_F(ScriptGenerator, AlertPathIsShortenedInTheCaptionFont) {
     file(deep + "alert.amr");
     choose(form->Button1, mid);
     choose(form->Button7, mid);
-    const QString cut = QDir::separator() + QString("...") + QDir::separator();
+    // A Windows path keeps its drive in front of the cut: C:\...\sounds\alert.mid.
+    const QString drive = mid.left(mid.indexOf(QDir::separator()));
+    const QString cut = drive + QDir::separator() + QString("...") + QDir::separator();
     const std::vector<std::pair<LabeledEdit*, int>> cases = {{form->Sms1, 170},
                                                              {form->CameraLabel, 140}};
     for (const auto& [edit, limit] : cases) {
@@ -499,8 +542,10 @@ TEST_F(ScriptGenerator, HandEditedPreviewIsSavedExactlyAsTyped) {
                         Qt::NoModifier);
     QTest::keyClicks(form->Memo1, "ne\\a.mid");
     form->Button11->setEnabled(true);
-    EXPECT_EQ(save(path("hand.txt")),
-              "deletefile:/x\r\n\r\n" + toSystem8(QStringLiteral("C:\\T\u00f6ne\\a.mid")));
+    if (systemCodePage() == CodePage::Other) GTEST_SKIP() << kOtherCodePage;
+    EXPECT_EQ(
+        save(path("hand.txt")),
+        "deletefile:/x\r\n\r\n" + systemBytes("C:\\T\xc3\xb6ne\\a.mid", "C:\\T\xf6ne\\a.mid"));
 }
 
 struct SaveFailureCase {

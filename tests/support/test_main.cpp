@@ -2,6 +2,7 @@
 
 #ifdef TRELLAN_GUI_TESTS
 #include <QApplication>
+#include <QStandardPaths>
 #else
 #include <QCoreApplication>
 #endif
@@ -12,11 +13,11 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
 #if defined(TRELLAN_GUI_TESTS) && defined(Q_OS_WIN)
-    // There the offscreen platform measures text only with the fonts of
-    // QT_QPA_FONTDIR, which Wine does not pass on: those of the system's font
-    // folder, as a user has them, rather than none at all.
+    // Offscreen Qt on Windows reads font files itself, by default from Qt's own
+    // lib/fonts, which holds none: every text would then measure as boxes.
     if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR")) {
-        qputenv("QT_QPA_FONTDIR", qgetenv("SystemRoot") + "\\Fonts");
+        qputenv("QT_QPA_FONTDIR",
+                QStandardPaths::writableLocation(QStandardPaths::FontsLocation).toLocal8Bit());
     }
 #endif
 #ifdef TRELLAN_GUI_TESTS

@@ -100,6 +100,9 @@ void DeleteFileGroup::Button13Click() {
         case advanced::DeleteNameProblem::None:
             break;
     }
+    if (!host_.reachesScript(name)) {
+        return;
+    }
     Button13->setEnabled(false);
     host_.appendLine(advanced::deleteCommand(kind, name));
     host_.appendStatus(advanced::deleteStatus(kind, name));

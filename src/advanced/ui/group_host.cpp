@@ -8,6 +8,7 @@
 #include "common/lines.h"
 #include "common/text8.h"
 #include "common/ui/platform.h"
+#include "script/script_file.h"
 #include "script/script_lines.h"
 #include "script/ui/script_preview.h"
 
@@ -52,6 +53,14 @@ bool GroupHost::lineReachesScript(const CatalogueText& catalogue, qsizetype line
     return false;
 }
 
+bool GroupHost::reachesScript(QStringView text) {
+    if (const std::optional<QString> refusal = script::unwritableTextMessage(text)) {
+        errorBox(*refusal);
+        return false;
+    }
+    return true;
+}
+
 void GroupHost::setDialogPattern(const QString& pattern) {
     openDialog_.filter = pattern;
     openDialog_.fileName = pattern;
@@ -59,7 +68,7 @@ void GroupHost::setDialogPattern(const QString& pattern) {
 
 std::optional<QString> GroupHost::openFileWithExtension(const QString& extension) {
     const auto chosen = openDialog_.execute(platform_, window_);
-    if (!chosen || !fileExists(*chosen)) {
+    if (!chosen || !reachesScript(*chosen) || !fileExists(*chosen)) {
         return std::nullopt;
     }
     if (script::extensionOf(*chosen) != extension) {

@@ -46,11 +46,16 @@ public:
     // come out of the preview unchanged; true when it passes.
     bool lineReachesScript(const CatalogueText& catalogue, qsizetype line, const QString& relative);
 
+    // Refuses, with an "Error" box naming it, a path or typed text that holds a
+    // character no script file can; true when it passes.
+    bool reachesScript(QStringView text);
+
     // OpenDialog1, shared by the file change and language groups: its filter and
     // proposed name are the pattern set last.
     void setDialogPattern(const QString& pattern);
     // Runs OpenDialog1: the chosen file when it exists and ends in `extension` exactly.
-    // A cancel or a missing file ends silently, a wrong extension with the format error.
+    // A cancel or a missing file ends silently, a wrong extension with the format error,
+    // a path no script can carry with its own error.
     std::optional<QString> openFileWithExtension(const QString& extension);
 
 private:

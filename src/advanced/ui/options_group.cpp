@@ -102,6 +102,12 @@ void OptionsGroup::Button8Click() {
     options.lpInfoText = Edit5->text();
     options.z1010VoiceFix = CheckBox5->isChecked();
     options.channelBatteryInfo = CheckBox6->isChecked();
+    // All or nothing: one refused text adds none of the options.
+    for (const QString& text : advanced::hexSourceTexts(options)) {
+        if (!host_.reachesScript(text)) {
+            return;
+        }
+    }
     const advanced::OptionLines lines = advanced::optionLines(options);
     host_.appendLines(lines.script);
     for (const QString& status : lines.status) {

@@ -253,7 +253,19 @@ std::optional<QString> TForm3::openMidiFile() {
         return std::nullopt;
     }
     openDialog_.fileName = QDir::toNativeSeparators(*chosen);
+    // Refused before anything else is tested: the choice ends as a cancel would.
+    if (!reachesScript(openDialog_.fileName)) {
+        return std::nullopt;
+    }
     return openDialog_.fileName;
+}
+
+bool TForm3::reachesScript(QStringView text) {
+    if (const std::optional<QString> refusal = script::unwritableTextMessage(text)) {
+        platform_.errorBox(this, *refusal);
+        return false;
+    }
+    return true;
 }
 
 void TForm3::chooseAlertSound(AlertRow& row) {
@@ -367,13 +379,18 @@ void TForm3::Button10Click() {
 }
 
 void TForm3::Button11Click() {
+    // Typed by hand or brought back: a character the file cannot hold is never saved as "?".
+    const QString text = Memo1->wholeText();
+    if (!reachesScript(text)) {
+        return;
+    }
     const std::optional<QString> chosen =
         platform_.saveFile(this, {kScriptFilter, saveFileName_, {}, QStringLiteral("txt")});
     if (!chosen) {
         return;
     }
     saveFileName_ = *chosen;
-    script::saveScriptFile(*chosen, Memo1->wholeText());
+    script::saveScriptFile(*chosen, text);
 }
 
 void TForm3::Button12Click() {

@@ -149,8 +149,11 @@ private:
     bool showMidiChoice(LabeledEdit* edit, const QString& file, int width);
     // The AMR companion of a chosen MIDI file; nullopt after the missing-companion error.
     std::optional<QString> existingAmrCompanion(const QString& midiFile);
-    // Runs the shared open dialog; the chosen name as the system writes it.
+    // Runs the shared open dialog; the chosen name as the system writes it, or nullopt
+    // after a cancel or a name no script can carry.
     std::optional<QString> openMidiFile();
+    // False, after the "Error" box, when `text` holds a character no script file can.
+    bool reachesScript(QStringView text);
     void showStateIcon(JpegPicture* icon);
     void setAmrPath(AlertRow& row, const QString& path);
 
