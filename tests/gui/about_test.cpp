@@ -6,8 +6,8 @@
 
 #include "about/about_text.h"
 #include "about/ui/form2.h"
+#include "main_window/ui/click_label.h"
 #include "main_window/ui/form1.h"
-#include "main_window/ui/list_box.h"
 #include "support/gui_support.h"
 
 namespace trellan::testing {

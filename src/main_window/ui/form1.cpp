@@ -22,6 +22,7 @@
 #include "main_window/catalogue.h"
 #include "main_window/customize_xml.h"
 #include "main_window/links.h"
+#include "main_window/ui/click_label.h"
 #include "main_window/ui/form1_texts.h"
 #include "main_window/ui/list_box.h"
 
