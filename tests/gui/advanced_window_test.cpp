@@ -39,6 +39,10 @@ TEST_F(AdvancedWindow, LayoutUsesTheDesignNamesAndPlaces) {
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->title(), g.title);
         EXPECT_EQ(box->geometry(), g.rect) << g.name;
+        for (QWidget* inside : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(box->rect().contains(inside->geometry()))
+                << inside->objectName().toStdString();
+        }
     }
 
     EXPECT_TRUE(form->Memo1->isReadOnly());

@@ -720,6 +720,12 @@ TEST_F(ScriptGenerator, LayoutUsesTheDesignedNamesAndPlaces) {
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->geometry(), rect) << name;
     }
+    for (QGroupBox* box : {form->GroupBox1, form->GroupBox2}) {
+        for (QWidget* inside : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(box->rect().contains(inside->geometry()))
+                << inside->objectName().toStdString();
+        }
+    }
     for (LabeledEdit* edit : {form->Sms3, form->CameraLabel}) {
         EXPECT_EQ(edit->label->geometry().bottom() + 1 + 3, edit->edit->y());
         EXPECT_EQ(edit->label->x(), edit->edit->x());

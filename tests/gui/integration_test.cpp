@@ -19,6 +19,7 @@
 #include "advanced/ui/form4.h"
 #include "common/text8.h"
 #include "common/ui/labeled_edit.h"
+#include "main_window/ui/click_label.h"
 #include "main_window/ui/form1.h"
 #include "main_window/ui/list_box.h"
 #include "script/ui/form3.h"

@@ -18,6 +18,7 @@
 #include "common/app_title.h"
 #include "common/file_io.h"
 #include "common/ui/jpeg_picture.h"
+#include "main_window/ui/click_label.h"
 #include "main_window/ui/form1.h"
 #include "main_window/ui/list_box.h"
 #include "script/ui/form3.h"

@@ -34,6 +34,7 @@
 #include "common/ui/jpeg_picture.h"
 #include "main_window/catalogue.h"
 #include "main_window/customize_xml.h"
+#include "main_window/ui/click_label.h"
 #include "main_window/ui/form1.h"
 #include "main_window/ui/list_box.h"
 #include "script/script_file.h"
