@@ -40,8 +40,8 @@ QString settingName(CustomizeSetting setting) {
 
 }  // namespace
 
-QString customizeXmlPath(const QString& baseFolder) {
-    return QDir(baseFolder).filePath(QStringLiteral("tpa/preset/custom/customize.xml"));
+QString customizeXmlPath(const QString& dataFolder) {
+    return QDir(dataFolder).filePath(QStringLiteral("tpa/preset/custom/customize.xml"));
 }
 
 std::vector<CustomizeSetting> applyCustomization(Lines& templateLines,

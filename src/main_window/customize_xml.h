@@ -30,8 +30,8 @@ enum class CustomizeSetting {
     CameraSound,
 };
 
-// Path of customize.xml below `baseFolder`.
-QString customizeXmlPath(const QString& baseFolder);
+// Path of customize.xml below `dataFolder`.
+QString customizeXmlPath(const QString& dataFolder);
 
 // Replaces the fixed lines of the template with the values, unescaped. A
 // position past the end is left out (the template never grows), except the
