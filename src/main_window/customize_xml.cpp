@@ -83,25 +83,6 @@ std::vector<CustomizeSetting> writeCustomizeXml(const QString& path, Lines& temp
     return notWritten;
 }
 
-QByteArray joinLines(const Lines& lines) {
-    qsizetype size = 0;
-    for (const QByteArray& line : lines.lines) {
-        size += line.size() + 2;
-    }
-    QByteArray bytes;
-    bytes.reserve(size);
-    for (size_t i = 0; i < lines.lines.size(); ++i) {
-        if (i > 0) {
-            bytes += "\r\n";
-        }
-        bytes += lines.lines[i];
-    }
-    if (lines.endsWithBreak) {
-        bytes += "\r\n";
-    }
-    return bytes;
-}
-
 QString customizeSavedStatus(const std::vector<CustomizeSetting>& notWritten) {
     if (notWritten.empty()) {
         return QStringLiteral(

@@ -46,9 +46,6 @@ std::vector<CustomizeSetting> applyCustomization(Lines& templateLines,
 std::vector<CustomizeSetting> writeCustomizeXml(const QString& path, Lines& templateLines,
                                                 const CustomizeValues& values);
 
-// The lines joined by CR LF, with a final CR LF when the read file ended with a break.
-QByteArray joinLines(const Lines& lines);
-
 // The status bar text after a write; names the settings the template had no line for.
 QString customizeSavedStatus(const std::vector<CustomizeSetting>& notWritten);
 
