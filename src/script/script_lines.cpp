@@ -36,10 +36,10 @@ QStringList replacement(const QString& phonePath, const QString& localPath) {
     return {deleteLine(phonePath), localPath, phonePath};
 }
 
-QStringList soundReplacement(const QString& phonePath, const QString& localPath, PathStyle style) {
+QStringList soundReplacement(const QString& phonePath, const QString& localPath,
+                             const QString& amrLocalPath) {
     return replacement(phonePath, localPath) +
-           replacement(withExtension(phonePath, kAmrExtension, PathStyle::Posix),
-                       withExtension(localPath, kAmrExtension, style));
+           replacement(withExtension(phonePath, kAmrExtension, PathStyle::Posix), amrLocalPath);
 }
 
 QStringList newFile(const QString& phonePath, const QString& localPath) {

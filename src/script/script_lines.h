@@ -25,10 +25,11 @@ QString gdfsWriteLine(const QString& recordId, const QString& valueHex);
 
 // Replacement of phone file P by local file L: delete P; L; P.
 QStringList replacement(const QString& phonePath, const QString& localPath);
-// A replacement for the ".mid" file, then one for its ".amr" companion
-// (same names with the extension replaced by ".amr").
+// A replacement for the ".mid" file, then one for its ".amr" companion: the phone
+// name with its extension replaced by ".amr" ("/" alone parts a phone path), and
+// the AMR file found beside the local one.
 QStringList soundReplacement(const QString& phonePath, const QString& localPath,
-                             PathStyle style = nativePathStyle());
+                             const QString& amrLocalPath);
 // A new file: L; P.
 QStringList newFile(const QString& phonePath, const QString& localPath);
 

@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
         GroupCase{
             "sound_replacement_adds_the_amr_companion",
             soundReplacement(kSoundFolder + "ring.mid", "C:\\Tones\\My beep.mid",
-                             PathStyle::Windows),
+                             "C:\\Tones\\My beep.amr"),
             {"deletefile:/tpa/preset/system/sound/ring.mid", "C:\\Tones\\My beep.mid",
              "/tpa/preset/system/sound/ring.mid", "deletefile:/tpa/preset/system/sound/ring.amr",
              "C:\\Tones\\My beep.amr", "/tpa/preset/system/sound/ring.amr"}},
