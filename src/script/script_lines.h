@@ -39,8 +39,7 @@ QString extensionOf(const QString& path, PathStyle style = nativePathStyle());
 // `path` with its extension replaced by `extension` (appended when it has none).
 QString withExtension(const QString& path, const QString& extension,
                       PathStyle style = nativePathStyle());
-// The last component of a local path: the part after the last "\", "/" or ":"
-// (Windows) or after the last "/" (elsewhere).
+// The last component of a local path, as splitPath cuts it.
 QString fileNameOf(const QString& path, PathStyle style = nativePathStyle());
 
 // "/tpa/preset/system/sound/messagealert<n><extension>", n = 1 to 6.
