@@ -558,7 +558,7 @@ TEST_P(RefusedUpdate, ShowsTheBoxAndLeavesTheFile) {
     click(form()->Button1);
     ASSERT_EQ(platform_.boxes().size(), before + 1);
     const ScriptedPlatform::Box& box = platform_.boxes().back();
-    EXPECT_EQ(box.title, "Calvorn Trellan v2.05");
+    EXPECT_EQ(box.title, "Calvorn Trellan v" TRELLAN_VERSION);
     EXPECT_EQ(box.icon, MessageIcon::Error);
     EXPECT_EQ(box.text, QStringLiteral("Cannot create file \"%1\". %2.")
                             .arg(nativePath(kCustomize), QLatin1String(GetParam().reason)));
