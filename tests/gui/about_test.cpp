@@ -30,9 +30,7 @@ const QStringList kAboutLines = {
 class AboutWindowTest : public GuiTest {
 protected:
     void start() {
-        writeFile(dir_.path(), "cda/models.cdt", "K750\r\n");
-        writeFile(dir_.path(), "tpa/preset/custom/customize.xml", "<x/>\r\n");
-        writeAdvancedCatalogues();
+        writeStartupFiles();
         create();
         form1()->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form1()));

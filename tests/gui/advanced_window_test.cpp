@@ -259,7 +259,7 @@ TEST_F(AdvancedWindow, TextsOutsideTheCharacterSetAreRefused) {
     const QString c = characterOutsideCodePage();
     const QStringList files = {"lang/" + c + ".lng", "lang/" + c + ".t9", "pics/" + c + ".png"};
     if (systemCodePage() == CodePage::Windows1252) {  // Linux names no unpaired surrogate
-        for (const QString& file : files) localFile(file);
+        for (const QString& name : files) file(name);
     }
     const QString lng = QDir::toNativeSeparators(path(files[0]));
     const QString png = QDir::toNativeSeparators(path(files[2]));

@@ -63,15 +63,6 @@ protected:
         platform_.clearBoxes();
     }
 
-    // A file in the temporary folder; its path as the system writes it.
-    QString file(const QString& relative, const QByteArray& bytes = "MThd") {
-        writeFile(dir_.path(), relative, bytes);
-        return native(relative);
-    }
-    QString native(const QString& relative) const {
-        return QDir::toNativeSeparators(path(relative));
-    }
-
     void choose(QPushButton* open, const std::optional<QString>& answer) {
         platform_.openAnswers.push_back(answer);
         click(open);

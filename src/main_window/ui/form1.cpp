@@ -288,8 +288,7 @@ void TForm1::FormCreate() {
     models_ = CatalogueLines();
     fileSystemRows_.clear();
 
-    const QString base = dataFolder_;
-    models_ = readModelCatalogue(base);
+    models_ = readModelCatalogue(dataFolder_);
     QStringList rows;
     rows.reserve(models_.size());
     for (qsizetype i = 0; i < models_.size(); ++i) {
@@ -297,7 +296,7 @@ void TForm1::FormCreate() {
     }
     ListBox1->addItems(rows);
 
-    template_ = splitLines(readWholeFile(customizeXmlPath(base)));
+    template_ = splitLines(readWholeFile(customizeXmlPath(dataFolder_)));
 
     chosen_ = {};
     showChosen();
