@@ -46,15 +46,19 @@ QString replacedFile(const QString& path) {
     return resolved.path;
 }
 
-// A new file in `folder` under a short name of fixed length, so that a file whose
-// own name is as long as the system allows can still be replaced.
+QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// A new file in `folder` named `prefix`, eight hex digits and `suffix`; beside the
+// replaced file the prefix is short and fixed, so that a file whose own name is
+// as long as the system allows can still be replaced.
 // The file opened from its handle does not know its name: `name` gets it.
-native::Created createUnique(QFile& file, QString& name, const QString& folder, const char* suffix,
-                             bool privateFile, WriteStep step) {
+native::Created createUnique(QFile& file, QString& name, const QString& folder,
+                             const QString& prefix, const char* suffix, bool privateFile,
+                             WriteStep step) {
     native::Created created;
     for (int attempt = 0; attempt < 16; ++attempt) {
-        name = QStringLiteral("%1/trellan-%2.%3")
-                   .arg(folder)
+        name = QStringLiteral("%1/%2-%3.%4")
+                   .arg(folder, prefix)
                    .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))
                    .arg(QLatin1String(suffix));
         if (const std::optional<StepFault> failure = writeStepFault(step, name)) {
@@ -102,16 +106,26 @@ Reason sync(QFile& file, const QString& name) {
     return native::syncToDisk(file);
 }
 
-Reason truncate(QFile& file, qint64 size) {
-    if (Reason failure = fault(WriteStep::Truncate, file.fileName())) {
+Reason truncate(QFile& file, const QString& name, qint64 size) {
+    if (Reason failure = fault(WriteStep::Truncate, name)) {
         return failure;
     }
     return file.resize(size) ? std::nullopt : Reason(file.errorString());
 }
 
-Reason rename(const QString& from, const QString& to) {
-    if (Reason failure = fault(WriteStep::Rename, to)) {
+// A failed close may have lost written bytes (on a network share, say).
+Reason close(QFile& file, const QString& name) {
+    const Reason failure = fault(WriteStep::Close, name);
+    file.close();
+    if (failure) {
         return failure;
+    }
+    return file.error() == QFileDevice::NoError ? std::nullopt : Reason(file.errorString());
+}
+
+native::Replaced rename(const QString& from, const QString& to) {
+    if (const std::optional<StepFault> failure = writeStepFault(WriteStep::Rename, to)) {
+        return {failure->reason, failure->oldFile};
     }
     return native::replace(from, to);
 }
@@ -120,8 +134,21 @@ Reason remove(const QString& name, WriteStep step) {
     if (Reason failure = fault(step, name)) {
         return failure;
     }
-    QFile file(name);
-    return file.remove() ? std::nullopt : Reason(file.errorString());
+    return native::removeFile(name);
+}
+
+// The old contents kept under `old` once the new ones are in place: a copy left
+// there is named rather than forgotten.
+Reason removeOld(const QString& old) {
+    if (const Reason left = remove(old, WriteStep::RemoveTemporary)) {
+        return QStringLiteral("its old contents could not be removed from \"%1\" (%2)")
+            .arg(shown(old), *left);
+    }
+    return std::nullopt;
+}
+
+Failure savedButLeft(const QString& path, const QString& left) {
+    return Failure(QStringLiteral("File \"%1\" was saved, but %2.").arg(shown(path), left));
 }
 
 // The old bytes, kept in the user's state folder while the file is rewritten in place.
@@ -130,15 +157,22 @@ struct SetAside {
     Reason failure;
 };
 
-SetAside setAside(const QByteArray& old) {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+// Named after the file, so that the user knows it; cut where the system's 255
+// bytes for a name would not hold the rest.
+SetAside setAside(const QString& target, const QByteArray& old) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                           QStringLiteral("/trellan/backup");
     if (!QDir().mkpath(folder)) {
         return {folder, QStringLiteral("No folder to keep it in")};
+    }
+    QString prefix = QFileInfo(target).fileName();
+    while (QFile::encodeName(prefix).size() > 200) {
+        prefix.chop(prefix.back().isLowSurrogate() ? 2 : 1);
     }
     QFile backup;
     QString name;
     const native::Created created =
-        createUnique(backup, name, folder, "bak", true, WriteStep::Backup);
+        createUnique(backup, name, folder, prefix, "bak", true, WriteStep::Backup);
     if (created.failure) {
         return {folder, created.failure};
     }
@@ -154,15 +188,24 @@ SetAside setAside(const QByteArray& old) {
         reason = backup.errorString();
     }
     if (reason) {
-        QFile::remove(name);
+        native::removeFile(name);
     }
     return {name, reason};
 }
 
-// Writes the old bytes back over a failed rewrite.
-Reason restore(QFile& file, const QByteArray& old) {
-    if (Reason failure = fault(WriteStep::Restore, file.fileName())) {
+// Writes the old bytes back over a failed rewrite, the file opened and locked
+// again where its close failed; closes it.
+Reason restore(QFile& file, const QString& target, const QByteArray& old) {
+    if (Reason failure = fault(WriteStep::Restore, target)) {
         return failure;
+    }
+    if (!file.isOpen()) {
+        if (Reason failure = native::openExisting(file, target)) {
+            return failure;
+        }
+        if (Reason failure = native::lockExclusive(file, kLockWaitMs)) {
+            return failure;
+        }
     }
     if (!file.seek(0)) {
         return file.errorString();
@@ -173,16 +216,22 @@ Reason restore(QFile& file, const QByteArray& old) {
     if (!file.resize(old.size()) || !file.flush()) {
         return file.errorString();
     }
-    return native::syncToDisk(file);
+    Reason failure = native::syncToDisk(file);
+    native::unlock(file);
+    file.close();
+    if (!failure && file.error() != QFileDevice::NoError) {
+        failure = file.errorString();
+    }
+    return failure;
 }
 
 // Where no new file can take the file's place, or where that would split its hard
 // links, the file itself is rewritten, its old bytes kept aside until it is whole.
 void rewriteInPlace(const QString& path, const QString& target, const QByteArray& bytes,
                     const Reason& folderReason) {
-    QFile file(target);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
-        throw cannotCreate(path, folderReason.value_or(file.errorString()));
+    QFile file;
+    if (const Reason failure = native::openExisting(file, target)) {
+        throw cannotCreate(path, folderReason.value_or(*failure));
     }
     // Another instance rewriting it waits, or gives up, rather than mixing its bytes in.
     Reason reason = fault(WriteStep::Lock, target);
@@ -201,7 +250,7 @@ void rewriteInPlace(const QString& path, const QString& target, const QByteArray
     if (file.error() != QFileDevice::NoError) {
         throw cannotCreate(path, file.errorString());
     }
-    const SetAside backup = setAside(old);
+    const SetAside backup = setAside(target, old);
     if (backup.failure) {
         throw cannotCreate(
             path, QStringLiteral("Its old contents could not be set aside in \"%1\" (%2), so it "
@@ -211,7 +260,7 @@ void rewriteInPlace(const QString& path, const QString& target, const QByteArray
 
     reason = file.seek(0) ? writeAll(file, target, bytes) : Reason(file.errorString());
     if (!reason) {
-        reason = truncate(file, bytes.size());
+        reason = truncate(file, target, bytes.size());
     }
     if (!reason) {
         reason = flush(file, target);
@@ -219,18 +268,24 @@ void rewriteInPlace(const QString& path, const QString& target, const QByteArray
     if (!reason) {
         reason = sync(file, target);
     }
+    if (!reason) {
+        native::unlock(file);
+        reason = close(file, target);
+    }
     if (reason) {
-        if (const Reason lost = restore(file, old)) {
-            throw cannotCreate(
-                path, QStringLiteral("%1 Its old contents could not be written "
-                                     "back (%2); they are kept in \"%3\".")
-                          .arg(sentence(*reason), *lost, QDir::toNativeSeparators(backup.path)));
+        if (const Reason lost = restore(file, target, old)) {
+            throw cannotCreate(path, QStringLiteral("%1 Its old contents could not be written "
+                                                    "back (%2); they are kept in \"%3\".")
+                                         .arg(sentence(*reason), *lost, shown(backup.path)));
         }
     }
-    native::unlock(file);
-    QFile::remove(backup.path);
+    const Reason left = removeOld(backup.path);
     if (reason) {
-        throw cannotCreate(path, *reason);
+        throw cannotCreate(
+            path, left ? QStringLiteral("%1 Also, %2.").arg(sentence(*reason), *left) : *reason);
+    }
+    if (left) {
+        throw savedButLeft(path, *left);
     }
 }
 
@@ -294,7 +349,8 @@ void writeWholeFileAtomically(const QString& path, const QByteArray& bytes) {
     QFile temporary;
     QString name;
     const native::Created created =
-        createUnique(temporary, name, info.path(), "tmp", exists, WriteStep::CreateTemporary);
+        createUnique(temporary, name, info.path(), QStringLiteral("trellan"), "tmp", exists,
+                     WriteStep::CreateTemporary);
     if (created.failure) {
         if (exists && created.refused) {
             rewriteInPlace(path, target, bytes, created.failure);
@@ -313,22 +369,40 @@ void writeWholeFileAtomically(const QString& path, const QByteArray& bytes) {
         reason = native::copyIdentity(temporary, target);
     }
     if (!reason) {
-        temporary.close();
-        if (temporary.error() != QFileDevice::NoError) {
-            reason = temporary.errorString();
-        }
+        reason = close(temporary, name);
     }
+    native::Replaced replaced;
     if (!reason) {
-        reason = rename(name, target);
+        replaced = rename(name, target);
+        reason = replaced.failure;
+    }
+    if (reason && !replaced.oldFile.isEmpty()) {
+        // The old file went aside but the new one did not take its place: it is moved
+        // in now, or else the old one is put back; failing both, each is named.
+        if (!rename(name, target).failure) {
+            reason.reset();
+        } else if (rename(replaced.oldFile, target).failure) {
+            throw cannotCreate(path,
+                               QStringLiteral("%1 Its new contents are kept in \"%2\", its "
+                                              "old ones in \"%3\".")
+                                   .arg(sentence(*reason), shown(name), shown(replaced.oldFile)));
+        } else {
+            replaced.oldFile.clear();
+        }
     }
     if (reason) {
         temporary.close();
         if (const Reason left = remove(name, WriteStep::RemoveTemporary)) {
             throw cannotCreate(
                 path, QStringLiteral("%1 The temporary file \"%2\" could not be removed (%3).")
-                          .arg(sentence(*reason), QDir::toNativeSeparators(name), *left));
+                          .arg(sentence(*reason), shown(name), *left));
         }
         throw cannotCreate(path, *reason);
+    }
+    if (!replaced.oldFile.isEmpty()) {
+        if (const Reason left = removeOld(replaced.oldFile)) {
+            throw savedButLeft(path, *left);
+        }
     }
 }
 

@@ -26,19 +26,27 @@ QByteArray readWholeFile(const QString& path);
 //
 // Mostly the bytes go to a new file beside the old one, named "trellan-" and eight
 // hex digits + ".tmp" whatever the file's own name, which is written, flushed,
-// synced and put in the old one's place in one step (on Windows the old file
-// waits under that name + ".old" until the new one is in place).
+// synced, closed and put in the old one's place in one step (on Windows the old
+// file waits under that name + ".old" until the new one is in place, and is then
+// removed; where the system moved the old file there but not the new one in, the
+// new one is moved in, else the old one back, else the reason names both).
+// A success that cannot remove the old file's copy says so too ("File ... was
+// saved, but ...").
 //
 // The file is rewritten in place instead where the folder refuses the new file
 // (the system answers that the user may not add one, or that its path is too
 // long) but the file itself may be written, and where the file has more than one
-// hard link, so that its links stay one file. Its old bytes are
-// first set aside and synced in the user's state folder (AppLocalDataLocation);
-// the rewrite holds an exclusive lock on the file, waiting up to kLockWaitMs for
-// another holder; on any failure the old bytes are written back, and if even that
-// fails the reason names the file set aside. It is removed after success.
+// hard link, so that its links stay one file; it is never created then. Its old
+// bytes are first set aside and synced in the user's state folder
+// (GenericDataLocation + "/trellan/backup", named after the file + "-", eight hex
+// digits and ".bak"); the rewrite holds an exclusive lock on the file, waiting up
+// to kLockWaitMs for another holder; on any failure, a failed close included, the
+// old bytes are written back, and if even that fails the reason names the file
+// set aside. It is removed after success. On Windows, opening and removing wait
+// about a second for another program's hold, as the replacement does.
 //
-// SIGINT, SIGTERM and SIGHUP wait until the file is whole again.
+// SIGINT, SIGTERM and SIGHUP wait until the file is whole again; a file-size
+// limit (SIGXFSZ) fails the write instead of ending the program.
 //
 // What the file keeps:
 // - Linux, new file: owner and group (the owner only where the process may give

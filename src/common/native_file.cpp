@@ -80,6 +80,38 @@ bool passing(DWORD error) {
 constexpr ULONGLONG kRetryMs = 1000;
 constexpr DWORD kRetryPauseMs = 50;
 
+// Tries `attempt` (true when it succeeded) again for about a second while it fails
+// as another program's brief hold makes it fail. ERROR_SUCCESS or the last error.
+template <typename Attempt>
+DWORD retried(Attempt attempt) {
+    const ULONGLONG deadline = GetTickCount64() + kRetryMs;
+    for (;;) {
+        if (attempt()) {
+            return ERROR_SUCCESS;
+        }
+        const DWORD error = GetLastError();
+        if (!passing(error) || GetTickCount64() >= deadline) {
+            return error;
+        }
+        Sleep(kRetryPauseMs);
+    }
+}
+
+// Hands a Win32 handle to `file`, which owns it from then on; false (and the
+// handle closed) when it cannot take it.
+bool adopt(QFile& file, HANDLE handle, int flags, QIODevice::OpenMode mode) {
+    const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), flags | _O_BINARY);
+    if (descriptor < 0) {
+        CloseHandle(handle);
+        return false;
+    }
+    if (!file.open(descriptor, mode | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        _close(descriptor);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 Resolved resolveLink(const QString& link) {
@@ -100,15 +132,7 @@ Created createNew(QFile& file, const QString& path, bool) {
         return {systemMessage(error),
                 error == ERROR_ACCESS_DENIED || error == ERROR_FILENAME_EXCED_RANGE};
     }
-    const int descriptor =
-        _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
-    if (descriptor < 0 || !file.open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered,
-                                     QFileDevice::AutoCloseHandle)) {
-        if (descriptor < 0) {
-            CloseHandle(handle);
-        } else {
-            _close(descriptor);
-        }
+    if (!adopt(file, handle, _O_WRONLY, QIODevice::WriteOnly)) {
         DeleteFileW(longPath(path).c_str());
         return {QStringLiteral("The new file could not be opened"), false};
     }
@@ -126,48 +150,64 @@ std::optional<QString> syncToDisk(QFile& file) {
 std::optional<QString> copyIdentity(QFile&, const QString&) { return std::nullopt; }
 
 // ReplaceFileW given no name to move the old file to may lose it on a failure,
-// and Wine's always moves it: it is given one beside, and it is put back from
-// there when the new file could not take its place.
-std::optional<QString> replace(const QString& from, const QString& to) {
+// and Wine's always moves it: it is given one beside, which the caller removes.
+Replaced replace(const QString& from, const QString& to) {
     const std::wstring source = longPath(from);
     const std::wstring target = longPath(to);
-    const std::wstring aside = longPath(from + QStringLiteral(".old"));
+    const QString old = from + QStringLiteral(".old");
+    const std::wstring aside = longPath(old);
     const ULONGLONG deadline = GetTickCount64() + kRetryMs;
     for (;;) {
         DWORD error = ERROR_SUCCESS;
         if (GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) {
             if (MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
-                return std::nullopt;
+                return {};
             }
             error = GetLastError();
-            if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
-                continue;  // it was made meanwhile: replace it
-            }
         } else if (ReplaceFileW(target.c_str(), source.c_str(), aside.c_str(), 0, nullptr,
                                 nullptr)) {
-            for (const ULONGLONG until = GetTickCount64() + kRetryMs; !DeleteFileW(aside.c_str()) &&
-                                                                      passing(GetLastError()) &&
-                                                                      GetTickCount64() < until;) {
-                Sleep(kRetryPauseMs);
-            }
-            return std::nullopt;
+            return {std::nullopt, old};
         } else {
             error = GetLastError();
-            if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 &&
-                !MoveFileExW(aside.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
-                return QStringLiteral("%1 The old file is now \"%2\".")
-                    .arg(systemMessage(error),
-                         QDir::toNativeSeparators(from + QStringLiteral(".old")));
-            }
             if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
-                error = ERROR_UNABLE_TO_MOVE_REPLACEMENT;  // put back: as if never moved
+                return {systemMessage(error), old};  // the old file moved, the new one did not
             }
         }
-        if (!passing(error) || GetTickCount64() >= deadline) {
-            return systemMessage(error);
+        // Made or gone meanwhile: the next round takes the other way.
+        const bool raced = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ||
+                           error == ERROR_FILE_NOT_FOUND;
+        if (!(raced || passing(error)) || GetTickCount64() >= deadline) {
+            return {systemMessage(error), QString()};
         }
         Sleep(kRetryPauseMs);
     }
+}
+
+std::optional<QString> openExisting(QFile& file, const QString& path) {
+    const std::wstring name = longPath(path);
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    const DWORD error = retried([&] {
+        handle = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+        return handle != INVALID_HANDLE_VALUE;
+    });
+    if (error != ERROR_SUCCESS) {
+        return systemMessage(error);
+    }
+    if (!adopt(file, handle, _O_RDWR, QIODevice::ReadWrite)) {
+        return QStringLiteral("The file could not be opened");
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> removeFile(const QString& path) {
+    const std::wstring name = longPath(path);
+    const DWORD error = retried([&] { return DeleteFileW(name.c_str()) != 0; });
+    if (error != ERROR_SUCCESS) {
+        return systemMessage(error);
+    }
+    return std::nullopt;
 }
 
 int linkCount(const QString& path) {
@@ -414,8 +454,23 @@ std::optional<QString> copyIdentity(QFile& file, const QString& original) {
     return std::nullopt;
 }
 
-std::optional<QString> replace(const QString& from, const QString& to) {
+Replaced replace(const QString& from, const QString& to) {
     if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
+        return {lastError(), QString()};
+    }
+    return {};
+}
+
+std::optional<QString> openExisting(QFile& file, const QString& path) {
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered | QIODevice::ExistingOnly)) {
+        return file.errorString();
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> removeFile(const QString& path) {
+    if (::unlink(QFile::encodeName(path).constData()) != 0) {
         return lastError();
     }
     return std::nullopt;
@@ -452,6 +507,7 @@ struct DeferredSignals::Saved {
     sigset_t mask;
     struct sigaction actions[kQuitSignalCount];
     bool replaced[kQuitSignalCount];
+    struct sigaction fileSize;
 };
 
 // Held back on this thread; another thread that takes one only remembers it,
@@ -470,9 +526,14 @@ DeferredSignals::DeferredSignals() : saved_(new Saved{}) {
             sigaction(kQuitSignals[i], &remember, nullptr);
         }
     }
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    sigaction(SIGXFSZ, &ignore, &saved_->fileSize);
 }
 
 DeferredSignals::~DeferredSignals() {
+    sigaction(SIGXFSZ, &saved_->fileSize, nullptr);
     for (size_t i = 0; i < kQuitSignalCount; ++i) {
         if (saved_->replaced[i]) {
             sigaction(kQuitSignals[i], &saved_->actions[i], nullptr);

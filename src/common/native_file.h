@@ -40,9 +40,25 @@ std::optional<QString> copyIdentity(QFile& file, const QString& original);
 
 // Puts `from` in the place of `to` in one step. On Windows a `to` that exists is
 // replaced with ReplaceFileW, which keeps its attributes, security descriptor and
-// streams; a sharing violation or a refused access is tried again for about a
-// second. On any failure `to` keeps its old contents.
-std::optional<QString> replace(const QString& from, const QString& to);
+// streams, and moves the old file to `from` + ".old" on the way: `oldFile` names
+// it for the caller to remove. A sharing violation or a refused access is tried
+// again for about a second. On a failure `to` keeps its old contents, except where
+// `oldFile` is set: then the old file is there, `to` is free and `from` is whole
+// (ReplaceFileW's ERROR_UNABLE_TO_MOVE_REPLACEMENT_2).
+struct Replaced {
+    std::optional<QString> failure;
+    QString oldFile;
+};
+Replaced replace(const QString& from, const QString& to);
+
+// Opens an existing file, never making one, for reading and writing unbuffered.
+// On Windows a sharing violation or a refused access is tried again for about a
+// second, as in replace().
+std::optional<QString> openExisting(QFile& file, const QString& path);
+
+// Removes a file; on Windows tried again for about a second while another program
+// holds it.
+std::optional<QString> removeFile(const QString& path);
 
 // How many names (hard links) the file has; 1 when that cannot be told.
 int linkCount(const QString& path);
@@ -54,7 +70,9 @@ std::optional<QString> lockExclusive(QFile& file, int waitMs);
 void unlock(QFile& file);
 
 // While it lives, SIGINT, SIGTERM and SIGHUP wait: one that comes meanwhile takes
-// effect when it ends, with the handling the program had before. Nothing on Windows.
+// effect when it ends, with the handling the program had before. SIGXFSZ is
+// ignored meanwhile, so that a file-size limit fails the write (EFBIG) instead of
+// ending the program in the middle of it. Nothing on Windows.
 class DeferredSignals {
 public:
     DeferredSignals();

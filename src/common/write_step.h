@@ -18,6 +18,8 @@ enum class WriteStep {
     Backup,
     Truncate,
     Restore,
+    // Closing the written file, on either path.
+    Close,
 };
 
 // A step made to fail: the system's reason, and for CreateTemporary whether that
@@ -26,6 +28,8 @@ enum class WriteStep {
 struct StepFault {
     QString reason;
     bool refused = false;
+    // For Rename: where the old file went (native::Replaced::oldFile).
+    QString oldFile;
 };
 
 // Asked before each step with the file the step acts on; a fault makes the step

@@ -25,6 +25,7 @@
 #else
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -53,7 +54,8 @@ std::string cannotCreate(const QString& file, const QString& reason) {
 }
 
 QString stateFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           "/trellan/backup";
 }
 
 #ifdef Q_OS_WIN
@@ -90,27 +92,32 @@ protected:
         QFile::remove(file);
         QFile::remove(file + ".link");
     }
-    QString path(const QString& name) const { return dir_.filePath(name); }
-    QStringList files() const { return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden); }
-    // A state folder of its own, which the tests running beside it leave alone.
-    void SetUp() override {
-        QCoreApplication::setApplicationName(
-            QStringLiteral("trellan-test-%1").arg(QCoreApplication::applicationPid()));
+    QString path(const QString& name) const {
+        names_ << QRegularExpression::escape(name);
+        return dir_.filePath(name);
     }
+    QStringList files() const { return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden); }
+    // A state folder of its own on Linux; Windows' is shared, so only backups of
+    // this test's files count.
+    void SetUp() override { qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome_.path())); }
     void TearDown() override {
-        EXPECT_EQ(QDir(stateFolder()).entryList(QDir::Files).join(' '), "") << "backup left";
-        QDir(stateFolder()).removeRecursively();
-        QCoreApplication::setApplicationName(program_);
+        const QStringList left =
+            QDir(stateFolder())
+                .entryList(QDir::Files)
+                .filter(QRegularExpression("^(" + names_.join('|') + ")-[0-9a-f]{8}\\.bak$"));
+        EXPECT_EQ(left.join(' '), "") << "backup left";
+        for (const QString& name : left) QFile::remove(stateFolder() + '/' + name);
+        qunsetenv("XDG_DATA_HOME");
     }
 
-    QTemporaryDir dir_;
-    const QString program_ = QCoreApplication::applicationName();
+    QTemporaryDir dir_, dataHome_;
+    mutable QStringList names_;
 };
 
 TEST_F(InPlace, AFailingStepWritesTheOldBytesBackAndKeepsTheLinksOneFile) {
     const std::pair<WriteStep, const char*> steps[] = {
         {WriteStep::Lock, "lock"},   {WriteStep::Write, "write"}, {WriteStep::Truncate, "truncate"},
-        {WriteStep::Flush, "flush"}, {WriteStep::Sync, "sync"},
+        {WriteStep::Flush, "flush"}, {WriteStep::Sync, "sync"},   {WriteStep::Close, "close"},
     };
     // Shorter and longer than the old bytes: no tail of either may stay.
     for (const QByteArray& bytes : {QByteArray("<customization/>\r\n"), kOld + kOld}) {
@@ -168,6 +175,9 @@ TEST_F(InPlace, WhatCannotBeCleanedUpIsNamed) {
         ASSERT_TRUE(named.hasMatch()) << text.toStdString();
         EXPECT_EQ(readFile(file), c.fileHolds);
         if (c.namedHolds) {
+            // A backup is named after the file, so that the user knows it.
+            EXPECT_TRUE(
+                QFileInfo(named.captured(1)).fileName().startsWith(c.inPlace ? "f-" : "trellan-"));
             EXPECT_EQ(readFile(named.captured(1)), c.namedHolds);
             EXPECT_TRUE(QFile::remove(named.captured(1)));
         } else {
@@ -175,6 +185,74 @@ TEST_F(InPlace, WhatCannotBeCleanedUpIsNamed) {
         }
         removeFile(file);
     }
+}
+
+// ReplaceFileW may move the old file aside and then fail to move the new one in:
+// the new one goes in by another try, else the old one back; else both are named.
+TEST_F(InPlace, AReplaceThatLeftTheOldFileAsideEndsWithOneOfThemInPlace) {
+    const QString file = path("f"), aside = path("f.aside");
+    const StepFault failure{"Input/output error", false, {}};
+    // Renames failing (the replace, moving the new file in, putting the old one back),
+    // whether removing the old file fails, the text, the files left, what the first holds.
+    const std::tuple<int, bool, const char*, QStringList, QByteArray> cases[] = {
+        {1, false, "", {"f"}, "new"},
+        {1,
+         true,
+         "File \"<f>\" was saved, but its old contents could not be removed from \"<aside>\" "
+         "(Input/output error).",
+         {"f", "f.aside"},
+         "new"},
+        {2, false, "Cannot create file \"<f>\". Input/output error", {"f"}, kOld},
+        {3,
+         false,
+         "Cannot create file \"<f>\". Input/output error. Its new contents are kept in "
+         "\"<temporary>\", its old ones in \"<aside>\".",
+         {"f.aside", "temporary"},
+         kOld},
+    };
+    for (const auto& [failingRenames, removalFails, expected, left, firstHolds] : cases) {
+        writeFile(file, kOld);
+        int renames = 0;
+        const ScopedWriteFault rename(WriteStep::Rename, [&](const QString&) {
+            std::optional<StepFault> fault;
+            if (++renames <= failingRenames) fault = failure;
+            if (renames == 1 && QFile::rename(file, aside)) fault->oldFile = aside;
+            return fault;
+        });
+        const ScopedWriteFault removal(WriteStep::RemoveTemporary, [&](const QString& name) {
+            return removalFails && name == aside ? std::optional(failure) : std::nullopt;
+        });
+        const std::string text = failureOf([&] { writeWholeFileAtomically(file, "new"); });
+        const QString temporary = path(files().filter("trellan-").value(0));
+        EXPECT_EQ(text, QString(expected)
+                            .replace("<f>", QDir::toNativeSeparators(file))
+                            .replace("<aside>", QDir::toNativeSeparators(aside))
+                            .replace("<temporary>", QDir::toNativeSeparators(temporary))
+                            .toStdString());
+        EXPECT_EQ(files().replaceInStrings(QRegularExpression("^trellan-.*"), "temporary"), left);
+        EXPECT_EQ(readFile(path(left[0])), firstHolds);
+        EXPECT_TRUE(!left.contains("temporary") || readFile(temporary) == "new");
+        for (const QString& name : files()) QFile::remove(path(name));
+    }
+}
+
+// A file-size limit makes the write fail with the system's reason, rather than
+// end the program in the middle of it.
+TEST_F(InPlace, AFileSizeLimitFailsTheSave) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "Windows has no file-size limit";
+#else
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const rlimit small{1000, before.rlim_max};
+    writeFile(path("big"), kOld);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::string text =
+        failureOf([&] { writeWholeFileAtomically(path("big"), QByteArray(4000, 'n')); });
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    EXPECT_EQ(text, cannotCreate(path("big"), "File too large"));
+    EXPECT_EQ(readFile(path("big")), kOld);
+#endif
 }
 
 // Any name the system lets a file have can be replaced, and a file whose path is
@@ -348,7 +426,7 @@ TEST_F(InPlace, ASignalDuringASaveEndsTheProgramOnlyOnceTheFileIsWhole) {
         EXPECT_EQ(child.process.exitCode(), c.quitHandler ? 128 + SIGTERM : SIGTERM);
         EXPECT_EQ(readFile(file), bytes);
         EXPECT_EQ(files().filter("trellan-"), QStringList()) << "temporary file left";
-        EXPECT_EQ(QDir(dataHome.path() + "/test_slow_save").entryList(QDir::Files), QStringList());
+        EXPECT_EQ(QDir(dataHome.path() + "/trellan/backup").entryList(QDir::Files), QStringList());
         removeFile(file);
     }
 #endif
@@ -385,7 +463,8 @@ TEST_F(InPlace, ALockHeldByAnotherProcess) {
     // its truncation, and be cut short by it.
     const QString file = linkedFile("both.xml", kOld);
     Child shorter({"save", file, "2000000", "s", "200"});
-    ASSERT_TRUE(shorter.waitFor("step " + QByteArray::number(int(WriteStep::Lock))));
+    // Announced once the lock is held: the longer save starts only then.
+    ASSERT_TRUE(shorter.waitFor("step " + QByteArray::number(int(WriteStep::Backup))));
     Child longer({"save", file, "3000000", "l", "200"});
     EXPECT_TRUE(shorter.waitFor("saved")) << shorter.output.data();
     EXPECT_TRUE(longer.waitFor("saved")) << longer.output.data();

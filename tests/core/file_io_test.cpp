@@ -119,6 +119,7 @@ TEST_F(FileIo, AFailingStepLeavesTheOldFileWholeAndNoTemporaryFile) {
         {WriteStep::Write, "write"},
         {WriteStep::Flush, "flush"},
         {WriteStep::Sync, "sync"},
+        {WriteStep::Close, "close"},
         {WriteStep::Rename, "rename"},
     };
     for (const Writer& writer : kWriters) {

@@ -259,7 +259,7 @@ protected:
     const ScopedWriteFault refusing_{
         WriteStep::CreateTemporary, [](const QString& file) {
             return refusesNewFiles(QFileInfo(file).path())
-                       ? std::optional<StepFault>(StepFault{"Permission denied", true})
+                       ? std::optional<StepFault>(StepFault{"Permission denied", true, {}})
                        : std::nullopt;
         }};
 };

@@ -31,7 +31,7 @@ void say(const QByteArray& line) {
 
 int save(const QString& path, const QByteArray& bytes, int delayMs) {
     std::vector<std::unique_ptr<ScopedWriteFault>> pauses;
-    for (int step = int(WriteStep::CreateTemporary); step <= int(WriteStep::Restore); ++step) {
+    for (int step = int(WriteStep::CreateTemporary); step <= int(WriteStep::Close); ++step) {
         pauses.push_back(std::make_unique<ScopedWriteFault>(
             WriteStep(step), [step, delayMs](const QString&) -> std::optional<StepFault> {
                 say("step " + QByteArray::number(step));

@@ -10,8 +10,9 @@ std::vector<const ScopedWriteFault*> faults;
 }
 
 ScopedWriteFault::ScopedWriteFault(WriteStep step, const QString& reason)
-    : ScopedWriteFault(
-          step, [reason](const QString&) { return std::optional<StepFault>(StepFault{reason}); }) {}
+    : ScopedWriteFault(step, [reason](const QString&) {
+          return std::optional<StepFault>(StepFault{reason, false, {}});
+      }) {}
 
 ScopedWriteFault::ScopedWriteFault(WriteStep step, Action action)
     : step_(step), action_(std::move(action)) {

@@ -19,7 +19,8 @@ public:
     // The folder refuses new files: an existing file is rewritten in place.
     static ScopedWriteFault refusingNewFiles() {
         return ScopedWriteFault(WriteStep::CreateTemporary, [](const QString&) {
-            return std::optional<StepFault>(StepFault{QStringLiteral("Permission denied"), true});
+            return std::optional<StepFault>(
+                StepFault{QStringLiteral("Permission denied"), true, {}});
         });
     }
     ~ScopedWriteFault();
