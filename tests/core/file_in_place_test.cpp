@@ -279,38 +279,43 @@ TEST_F(InPlace, LongestNamesAndPathsCanBeReplaced) {
 }
 
 // A virus scanner or setool2 holds the file a moment, or for good: on Windows the
-// save waits about a second for it, then fails with the system's reason and the
-// old file whole. On Linux an open file is no obstacle.
+// save, replacing or in place, waits about a second for it, then fails with the
+// system's reason and the old file whole. On Linux an open file is no obstacle.
 TEST_F(InPlace, AFileHeldByAnotherProgram) {
-    for (const bool releasedSoon : {true, false}) {
-        SCOPED_TRACE(releasedSoon ? "released after 300 ms" : "held for good");
-        writeFile(path("f"), kOld);
-        const intptr_t held = hold(path("f"));
+    for (const auto& [releasedSoon, inPlace] :
+         {std::pair(true, false), {false, false}, {true, true}, {false, true}}) {
+        SCOPED_TRACE(::testing::Message()
+                     << (releasedSoon ? "released after 300 ms" : "held for good") << inPlace);
+        const QString file = inPlace ? linkedFile("f", kOld) : path("f");
+        if (!inPlace) writeFile(file, kOld);
+        const intptr_t held = hold(file);
         std::thread releaser([&] {
             if (releasedSoon) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(300));
                 letGo(held);
             }
         });
-        const std::string text = failureOf([&] { writeWholeFileAtomically(path("f"), "new"); });
+        const std::string text = failureOf([&] { writeWholeFileAtomically(file, "new"); });
         releaser.join();
         if (!releasedSoon) letGo(held);
-        EXPECT_EQ(files(), QStringList{"f"});
+        EXPECT_EQ(files(), (inPlace ? QStringList{"f", "f.link"} : QStringList{"f"}));
+        const QByteArray bytes = readFile(file);
+        removeFile(file);
 #ifdef Q_OS_WIN
         if (!releasedSoon) {
             // The system's own message: Windows' or Wine's.
-            EXPECT_TRUE(text == cannotCreate(path("f"),
+            EXPECT_TRUE(text == cannotCreate(file,
                                              "The process cannot access the file "
                                              "because it is being used by another "
                                              "process.") ||
-                        text == cannotCreate(path("f"), "Sharing violation."))
+                        text == cannotCreate(file, "Sharing violation."))
                 << text;
-            EXPECT_EQ(readFile(path("f")), kOld);
+            EXPECT_EQ(bytes, kOld);
             continue;
         }
 #endif
         EXPECT_EQ(text, "");
-        EXPECT_EQ(readFile(path("f")), "new");
+        EXPECT_EQ(bytes, "new");
     }
 }
 
