@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMessageBox>
 #include <functional>
@@ -43,7 +44,8 @@ TEST(MessageBox, ShowsPlainText) {
     }
 }
 
-// So does a tooltip: markup, entities and runs of spaces; no text, no tooltip.
+// So does a tooltip, and a screen reader says it: markup, entities and runs of
+// spaces; no text, no tooltip.
 TEST(ToolTip, ShowsTheNameAsItIs) {
     QWidget widget;
     for (const QString name :
@@ -51,6 +53,8 @@ TEST(ToolTip, ShowsTheNameAsItIs) {
         setPlainToolTip(&widget, name);
         EXPECT_EQ(shownToolTip(widget.toolTip()), name);
         EXPECT_EQ(widget.toolTip().isEmpty(), name.isEmpty());
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Description),
+                  name);
     }
 }
 
