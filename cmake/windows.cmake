@@ -6,8 +6,11 @@
 # Every program in one folder, beside the DLLs and plugins it loads.
 set(TRELLAN_WINDOWS_BIN ${CMAKE_BINARY_DIR}/bin)
 
-string(REPLACE "." ";" version_parts "${PROJECT_VERSION}.0.0")
+# The numeric version has four numbers: 2.05 is 2.5.0.0, said so here rather
+# than left to the resource compiler. The texts keep "2.05".
+string(REPLACE "." ";" version_parts "${PROJECT_VERSION}.0.0.0")
 list(SUBLIST version_parts 0 4 version_parts)
+list(TRANSFORM version_parts REPLACE "^0+([0-9])" "\\1")
 list(JOIN version_parts "," TRELLAN_WINDOWS_VERSION_COMMAS)
 list(JOIN version_parts "." TRELLAN_WINDOWS_VERSION)
 set(TRELLAN_ICON ${PROJECT_SOURCE_DIR}/assets/icons/trellan.ico)
@@ -107,12 +110,14 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/cda/sound.cdt ${PROJECT_SOURCE_DIR}/dat
               ${PROJECT_SOURCE_DIR}/data/cda/bandlock.cdt
         DESTINATION cda)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION samples)
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
-configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/README.txt.in
-               ${CMAKE_BINARY_DIR}/windows/README.txt @ONLY NEWLINE_STYLE CRLF)
+# Named after the program: unpacked into setool2's folder, a plain README.txt
+# or LICENSE.txt could overwrite setool2's own.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME Trellan-LICENSE.txt)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/Trellan-README.txt.in
+               ${CMAKE_BINARY_DIR}/windows/Trellan-README.txt @ONLY NEWLINE_STYLE CRLF)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/licenses.txt
                ${CMAKE_BINARY_DIR}/windows/licenses.txt @ONLY NEWLINE_STYLE CRLF)
-install(FILES ${CMAKE_BINARY_DIR}/windows/README.txt DESTINATION .)
+install(FILES ${CMAKE_BINARY_DIR}/windows/Trellan-README.txt DESTINATION .)
 # Qt's licence (LGPL-3.0, which adds to the GPL-3.0), and those of the
 # libraries compiled into its DLLs, as Debian's packages of them state them.
 get_filename_component(qt_prefix ${Qt6_DIR}/../../.. ABSOLUTE)

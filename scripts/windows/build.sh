@@ -7,7 +7,10 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="${1:-$root/build-windows}"
 shift || true
-mapfile -t prefixes < <("$root/scripts/windows/deps.sh")
+# Through a variable: a failing deps.sh stops the build (set -e does not see into
+# a process substitution).
+prefix_lines="$("$root/scripts/windows/deps.sh")"
+mapfile -t prefixes <<<"$prefix_lines"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}" \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
     -DTRELLAN_WINDOWS_PREFIXES="$(IFS=';'; echo "${prefixes[*]}")" \

@@ -9,15 +9,10 @@
 #    installed trellan.exe --version prints "Trellan VERSION"; the installed
 #    program, given the samples, paints its main window (the real windows
 #    platform, on a private Xvfb display) with no error box; installing again
-#    upgrades in place; the uninstaller removes everything it installed.
+#    upgrades in place, replacing files an older version left; the uninstaller
+#    removes everything it installed.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
-mapfile -t packages < <("$root/scripts/windows/package.sh" | tail -n 2)
-zip="${packages[0]}"
-installer="${packages[1]}"
-"$root/scripts/install-deps.sh" unzip icoutils xvfb xauth wine wine64 >&2
-version="$(basename "$zip" | sed 's/^trellan-\(.*\)-win64\.zip$/\1/')"
-
 work="$(mktemp -d)"
 xvfb_pid=""
 cleanup() {
@@ -30,6 +25,15 @@ fail() {
     echo "check-package: $*" >&2
     exit 1
 }
+
+# Through a file: a failing package.sh fails the check (set -e does not see
+# into a process substitution).
+"$root/scripts/windows/package.sh" >"$work/packages" || fail "package.sh failed"
+mapfile -t packages < <(tail -n 2 "$work/packages")
+zip="${packages[0]}"
+installer="${packages[1]}"
+"$root/scripts/install-deps.sh" unzip icoutils python3 xvfb xauth wine wine64 >&2
+version="$(basename "$zip" | sed 's/^trellan-\(.*\)-win64\.zip$/\1/')"
 
 # ---- The zip's imports.
 mkdir "$work/zip"
@@ -51,6 +55,13 @@ while IFS= read -r -d '' binary; do
     done < <(x86_64-w64-mingw32-objdump -p "$binary" | sed -n 's/^\s*DLL Name: //p')
 done < <(find "$work/zip" -type f \( -iname '*.exe' -o -iname '*.dll' \) -print0)
 echo "check-package: every import of the zip's programs and DLLs is shipped or Windows' own"
+# Unpacked into setool2's folder, the zip must not bring files named like setool2's.
+for name in Trellan-README.txt Trellan-LICENSE.txt; do
+    [ -f "$work/zip/$name" ] || fail "the zip holds no $name"
+done
+for name in README.txt LICENSE.txt; do
+    [ ! -e "$work/zip/$name" ] || fail "the zip holds a $name, which could overwrite setool2's"
+done
 
 # ---- What trellan.exe carries.
 exe="$work/zip/trellan.exe"
@@ -62,6 +73,16 @@ info="$(strings_of --type=16)"
 for field in "ProductName" "Trellan" "ProductVersion" "$version" "FileDescription" "MIT"; do
     grep -qF "$field" <<<"$info" || fail "trellan.exe's version information lacks \"$field\""
 done
+# The numbers behind the version text: "2.05" is 2.5.0.0, file and product alike.
+numeric="$(wrestool -x --raw --type=16 "$exe" | python3 -c '
+import struct, sys
+data = sys.stdin.buffer.read()
+at = data.find(struct.pack("<I", 0xFEEF04BD))  # VS_FIXEDFILEINFO
+for high, low in [struct.unpack_from("<2I", data, at + offset) for offset in (8, 16)]:
+    print("%d.%d.%d.%d" % (high >> 16, high & 0xFFFF, low >> 16, low & 0xFFFF))')"
+expected="$(awk -F. '{ printf "%d.%d.%d.%d", $1, $2, $3, $4 }' <<<"$version.0.0.0")"
+[ "$numeric" = "$expected"$'\n'"$expected" ] ||
+    fail "trellan.exe's numeric file and product versions are $(echo $numeric), not $expected"
 manifest="$(wrestool -x --raw --type=24 "$exe")"
 grep -q 'PerMonitorV2' <<<"$manifest" || fail "the manifest asks for no per-monitor DPI awareness"
 grep -q 'Microsoft.Windows.Common-Controls' <<<"$manifest" || fail "the manifest asks for no common controls 6"
@@ -120,10 +141,21 @@ status=0
 grep -q '^first-paint-us ' "$work/paint.out" || fail "the installed program did not paint its main window"
 echo "check-package: the installed program paints its main window on the samples"
 
-# Installing again replaces the earlier install in place.
+# Installing again replaces the earlier install in place: files left as an
+# older version had them are replaced, and the entries stay. (Compared with the
+# first install: the zip's DLLs were stripped apart, at another time.)
+cp -r "$program_files" "$work/first-install"
+for file in trellan.exe cda/sound.cdt samples/cda/models.cdt Trellan-README.txt; do
+    printf 'from an older version\r\n' >"$program_files/$file"
+done
 install_silently
 [ "$(find "$WINEPREFIX/drive_c/Program Files" -maxdepth 1 -iname 'Trellan*' | wc -l)" -eq 1 ] ||
     fail "installing again did not upgrade in place"
+diff -r "$work/first-install" "$program_files" >/dev/null ||
+    fail "installing again left files as the older version had them"
+[ -f "$menu/Trellan.lnk" ] || fail "installing again lost the Start-menu entry"
+grep -qi 'Uninstall.exe' <<<"$(wine reg query "$uninstall_key" /v UninstallString </dev/null 2>/dev/null)" ||
+    fail "installing again lost the uninstall entry"
 
 wine "C:\\Program Files\\Trellan\\Uninstall.exe" /S </dev/null >/dev/null 2>&1 || fail "the uninstaller failed"
 wineserver --wait

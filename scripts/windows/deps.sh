@@ -3,9 +3,10 @@
 # named after their versions and options, and prints that folder's three
 # prefixes (Qt, libjpeg-turbo, GoogleTest), one per line.
 #   scripts/windows/deps.sh
-# Everything comes from Debian: Qt 6.4.2 from the qt6-base source package,
-# libjpeg-turbo from its source package, GoogleTest from the sources the
-# googletest package installs; all compiled with Debian's MinGW-w64 (posix).
+# Everything comes from Debian: Qt from the qt6-base source package of the
+# host's qt6-base-dev-tools version, libjpeg-turbo from its source package,
+# GoogleTest from the sources the googletest package installs; all compiled
+# with Debian's MinGW-w64 (posix).
 # TRELLAN_CACHE sets the cache (default ~/.cache/trellan). A copy of Qt made by
 # the same recipe (MANIFEST and make-qt-mingw.sh beside a tarball) is unpacked
 # instead of building, when TRELLAN_QT_PREBUILT or ../shared/toolchains holds one
@@ -20,8 +21,11 @@ cache="${TRELLAN_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/trellan}/windows"
 jobs="$(nproc)"
 toolchain="$root/cmake/mingw-w64.cmake"
 
-qt_version=6.4.2
-qt_package=6.4.2+dfsg-10
+# The same Qt as the host's moc, uic and rcc, which the cross-build runs: its
+# Debian version names the qt6-base source package.
+qt_package="$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)"
+qt_version="${qt_package#*:}"
+qt_version="${qt_version%%[+~-]*}"
 # The options of the Qt build. A prebuilt copy is used only when its recipe has
 # exactly these; the cache folder's name carries their checksum.
 qt_options=(
@@ -60,9 +64,12 @@ fetch_source() {  # fetch_source WORK PACKAGE=VERSION [--download-only]
         grep -m1 '/debian$' || true)
     [ -n "$mirror" ] || mirror=$(grep -h "^deb " /etc/apt/sources.list 2>/dev/null |
         awk '{print $2}' | grep -m1 '/debian$')
-    echo "deb-src $mirror bookworm main" >"$work/apt/sources.list"
+    local release
+    release="$(. /etc/os-release && echo "$VERSION_CODENAME")"
+    echo "deb-src $mirror $release main" >"$work/apt/sources.list"
+    mkdir -p "$work/apt/cache/archives/partial"
     local opts=(-o Dir::Etc::SourceList="$work/apt/sources.list" -o Dir::Etc::SourceParts=/dev/null
-        -o Dir::State::Lists="$work/apt/lists")
+        -o Dir::State::Lists="$work/apt/lists" -o Dir::Cache="$work/apt/cache")
     apt-get "${opts[@]}" update -qq
     (cd "$work" && apt-get "${opts[@]}" source -qq "$@" "$wanted" >/dev/null)
 }
@@ -112,7 +119,8 @@ build_qt() {
     fi
     log "building Qt $qt_version from Debian's qt6-base $qt_package (about an hour on two cores)"
     fetch_source "$work" "qt6-base=$qt_package" --download-only
-    tar -C "$work" -xJf "$work/qt6-base_${qt_package%-*}.orig.tar.xz"
+    local upstream="${qt_package#*:}"
+    tar -C "$work" -xJf "$work/qt6-base_${upstream%-*}.orig.tar.xz"
     local source="$work/qtbase-everywhere-src-$qt_version"
     sed -i "$qt_patch" "$source/src/plugins/platforms/windows/qwindowswindow.cpp"
     local staging="$work/qt-$qt_version-x86_64-w64-mingw32"

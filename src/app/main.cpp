@@ -42,6 +42,10 @@ int main(int argc, char* argv[]) {
     QString dataFolder = options.dataFolder.isEmpty() ? QDir::currentPath() : options.dataFolder;
     if (options.chooseFolder) {
         const auto chosen = trellan::chooseDataFolder(options.dataFolder);
+        // A signal ends the dialog's loop: the program ends as it would from the window.
+        if (const int number = quitOnSignal.received()) {
+            return 128 + number;
+        }
         if (!chosen) {
             return 0;
         }

@@ -14,8 +14,12 @@
 #include <shellapi.h>
 // clang-format on
 
+#include <atomic>
+#include <csignal>
 #include <cstdio>
+#include <mutex>
 #include <string>
+#include <utility>
 #else
 #include <fcntl.h>
 #include <signal.h>
@@ -245,14 +249,68 @@ void unlock(QFile& file) {
     UnlockFileEx(osHandle(file), 0, MAXDWORD, MAXDWORD, &whole);
 }
 
-// No signals to hold back: the console's Ctrl+C does not reach a program without one.
+// No signals to hold back: a console's Ctrl+C reaches the program only through
+// SignalPipe's handler, which leaves the quitting to the event loop.
 struct DeferredSignals::Saved {};
 DeferredSignals::DeferredSignals() : saved_(nullptr) {}
 DeferredSignals::~DeferredSignals() = default;
 
-SignalPipe::SignalPipe() = default;
-SignalPipe::~SignalPipe() = default;
-int SignalPipe::take() { return 0; }
+namespace {
+
+std::mutex consoleEventLock;  // guards consoleEventArrived against ~SignalPipe
+std::function<void()> consoleEventArrived;
+std::atomic<int> consoleEvent{0};
+
+// Runs on a thread the system starts for each event. Without it, a Ctrl+C in
+// the console the program attached to would end it in the middle of a save.
+BOOL WINAPI onConsoleEvent(DWORD event) {
+    int number = 0;
+    switch (event) {
+        case CTRL_C_EVENT:
+            number = SIGINT;
+            break;
+        case CTRL_BREAK_EVENT:
+            number = SIGBREAK;
+            break;
+        case CTRL_CLOSE_EVENT:
+            number = SIGTERM;
+            break;
+        default:
+            return FALSE;
+    }
+    {
+        const std::lock_guard<std::mutex> held(consoleEventLock);
+        if (!consoleEventArrived) {
+            return FALSE;
+        }
+        consoleEvent = number;
+        consoleEventArrived();
+    }
+    if (event == CTRL_CLOSE_EVENT) {
+        // The process ends as this returns: wait for the event loop's quit,
+        // which ends the process and this thread with it.
+        Sleep(INFINITE);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+SignalPipe::SignalPipe(std::function<void()> arrived) {
+    {
+        const std::lock_guard<std::mutex> held(consoleEventLock);
+        consoleEventArrived = std::move(arrived);
+    }
+    SetConsoleCtrlHandler(onConsoleEvent, TRUE);
+}
+
+SignalPipe::~SignalPipe() {
+    SetConsoleCtrlHandler(onConsoleEvent, FALSE);
+    const std::lock_guard<std::mutex> held(consoleEventLock);
+    consoleEventArrived = nullptr;
+}
+
+int SignalPipe::take() { return consoleEvent.exchange(0); }
 
 // ---- Start-up: the command line, the console, the settings store ----
 
@@ -548,7 +606,7 @@ DeferredSignals::~DeferredSignals() {
     delete saved_;
 }
 
-SignalPipe::SignalPipe() {
+SignalPipe::SignalPipe(std::function<void()>) {
     int ends[2];
     if (::pipe(ends) != 0) {
         return;  // the signals keep their default effect

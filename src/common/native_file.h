@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // The few file operations Qt does not offer, one implementation per system.
@@ -72,7 +73,8 @@ void unlock(QFile& file);
 // While it lives, SIGINT, SIGTERM and SIGHUP wait: one that comes meanwhile takes
 // effect when it ends, with the handling the program had before. SIGXFSZ is
 // ignored meanwhile, so that a file-size limit fails the write (EFBIG) instead of
-// ending the program in the middle of it. Nothing on Windows.
+// ending the program in the middle of it. Nothing on Windows, where a console's
+// Ctrl+C reaches the program only through SignalPipe.
 class DeferredSignals {
 public:
     DeferredSignals();
@@ -87,10 +89,14 @@ private:
 
 // While it lives, SIGINT, SIGTERM and SIGHUP no longer end the process: each
 // writes its number to a pipe, whose read end the event loop watches. One at a
-// time. No pipe (readEnd() is -1) on Windows.
+// time. On Windows there is no pipe (readEnd() is -1): the Ctrl+C, Ctrl+Break or
+// closing of a console the program is attached to no longer ends it; take() then
+// gives SIGINT, SIGBREAK or SIGTERM and `arrived` is called, on a thread of the
+// system's (Windows ends the process once a closed console's call returns, or
+// after its timeout).
 class SignalPipe {
 public:
-    SignalPipe();
+    explicit SignalPipe(std::function<void()> arrived = {});
     ~SignalPipe();
     SignalPipe(const SignalPipe&) = delete;
     SignalPipe& operator=(const SignalPipe&) = delete;

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QThread>
 #include <optional>
 #include <string>
 
@@ -115,6 +116,38 @@ TEST(Program, RefusesAFolderNameTheCharacterSetCannotHold) {
               "trellan: the name of the data folder \"caf\\xFF\" has bytes (shown as \\xHH) that "
               "the system's character set cannot represent.\n"
               "Try 'trellan --help' for more information.\n");
+}
+
+// A real SIGTERM while the --choose-folder dialog is open ends the program
+// through the dialog's event loop, with the status a shell expects.
+TEST(Program, ASignalDuringTheFolderDialogEndsTheProgram) {
+    if (onWindows()) {
+        GTEST_SKIP() << "Windows sends a program without a console no signals";
+    }
+    QTemporaryDir settings;
+    ASSERT_TRUE(settings.isValid());
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", settings.path());
+    process.setProcessEnvironment(environment);
+    process.start(TRELLAN_PROGRAM, {"-platform", "offscreen", "--choose-folder"});
+    ASSERT_TRUE(process.waitForStarted());
+    // Sent once the program catches SIGTERM (bit 15 of SigCgt); the first event
+    // loop to see it is the dialog's.
+    const auto caught = [&] {
+        QFile status(QStringLiteral("/proc/%1/status").arg(process.processId()));
+        const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : "";
+        const qsizetype at = text.indexOf("SigCgt:");
+        return at >= 0 && (text.mid(at + 7, 17).trimmed().toULongLong(nullptr, 16) >> 14 & 1);
+    };
+    for (int tries = 0; tries < 400 && !caught(); ++tries) {
+        QThread::msleep(50);
+    }
+    ASSERT_TRUE(caught());
+    process.terminate();  // SIGTERM
+    ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 128 + 15);
 }
 
 }  // namespace

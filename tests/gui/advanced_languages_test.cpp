@@ -29,8 +29,8 @@ TEST_F(Languages, LanguageFileWithItsT9CompanionGivesSixLines) {
     EXPECT_EQ(platform_.openRequests.back().fileName, "*.lng");
     EXPECT_TRUE(form4()->CheckBox7->isEnabled());
     EXPECT_TRUE(form4()->CheckBox7->isChecked());
-    EXPECT_EQ(form4()->CheckBox7->toolTip(), t9);
-    EXPECT_EQ(form4()->LabeledEdit2->toolTip(), lng);
+    EXPECT_EQ(shownToolTip(form4()->CheckBox7->toolTip()), t9);
+    EXPECT_EQ(shownToolTip(form4()->LabeledEdit2->toolTip()), lng);
     click(form4()->Button10);
     EXPECT_EQ(previewLines(), replacementOf(lng, "czech.lng") + replacementOf(t9, "czech.t9"));
     EXPECT_EQ(statusLines(),
@@ -92,7 +92,7 @@ TEST_F(Languages, WriteT9OnlyPutsTheSingleFile) {
     const QString t9 = file("l/dict.t9");
     platform_.openAnswers = {t9};
     click(form4()->Button11);
-    EXPECT_EQ(form4()->LabeledEdit3->toolTip(), t9);
+    EXPECT_EQ(shownToolTip(form4()->LabeledEdit3->toolTip()), t9);
     click(form4()->Button10);
     EXPECT_EQ(previewLines(), replacementOf(t9, "dict.t9"));
     EXPECT_EQ(statusLines(), QStringList{"Added dict.t9 successfully!"});

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMessageBox>
 #include <functional>
 
+#include "common/ui/controls.h"
 #include "common/ui/qt_platform.h"
+#include "support/gui_support.h"
 #include "support/scripted_platform.h"
 
 namespace trellan::testing {
@@ -38,6 +41,20 @@ TEST(MessageBox, ShowsPlainText) {
         EXPECT_EQ(label->textFormat(), Qt::PlainText);
         EXPECT_EQ(label->text(), text);
         EXPECT_EQ(box->icon(), QMessageBox::Critical);
+    }
+}
+
+// So does a tooltip, and a screen reader says it: markup, entities and runs of
+// spaces; no text, no tooltip.
+TEST(ToolTip, ShowsTheNameAsItIs) {
+    QWidget widget;
+    for (const QString name :
+         {"<img src=\"/some/1GB/file\">.mid", "<b>K750</b> &amp; x.lng", "two  spaces.t9", ""}) {
+        setPlainToolTip(&widget, name);
+        EXPECT_EQ(shownToolTip(widget.toolTip()), name);
+        EXPECT_EQ(widget.toolTip().isEmpty(), name.isEmpty());
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Description),
+                  name);
     }
 }
 

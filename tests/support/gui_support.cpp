@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextDocument>
 #include <QWidget>
 
 #include "support/sample_data.h"
@@ -45,6 +46,15 @@ bool tabTo(QWidget* target) {
         return false;
     }
     return true;
+}
+
+QString shownToolTip(const QString& toolTip) {
+    if (!Qt::mightBeRichText(toolTip)) {
+        return toolTip;
+    }
+    QTextDocument shown;
+    shown.setHtml(toolTip);
+    return shown.toPlainText();
 }
 
 void GuiTest::SetUp() {

@@ -41,6 +41,9 @@ void pick(QComboBox* box, int index);
 // a test failure, when a round of the window goes by without reaching it.
 bool tabTo(QWidget* target);
 
+// The text a tooltip shows: rich text as Qt renders it, else the text itself.
+QString shownToolTip(const QString& toolTip);
+
 // A temporary working folder with the program's four windows created against
 // it and the scripted platform. Subclasses fill the folder before create().
 class GuiTest : public ::testing::Test {

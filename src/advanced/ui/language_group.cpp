@@ -77,7 +77,7 @@ void LanguageGroup::Button9Click() {
     Button10->setEnabled(true);
     CheckBox7->setEnabled(true);
     CheckBox7->setChecked(true);
-    CheckBox7->setToolTip(*companion);
+    setPlainToolTip(CheckBox7, *companion);
 }
 
 void LanguageGroup::Button11Click() {

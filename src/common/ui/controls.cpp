@@ -115,6 +115,14 @@ void fitCaption(QWidget* control, int width) {
     }
 }
 
+void setPlainToolTip(QWidget* widget, const QString& text) {
+    // Kept as rich text that says the text, spaces included; no text, no tooltip.
+    widget->setToolTip(text.isEmpty() ? QString()
+                                      : Qt::convertFromPlainText(text, Qt::WhiteSpacePre));
+    // A screen reader, which falls back to the tooltip, gets the text, not its markup.
+    widget->setAccessibleDescription(text);
+}
+
 void fillBackground(QWidget* widget, const QColor& background, const QColor& text) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, background);

@@ -69,6 +69,11 @@ void fitCaption(QWidget* control);
 // The same for a caption that is to fit `width`, without looking for room.
 void fitCaption(QWidget* control, int width);
 
+// A tooltip that shows `text` as it is: Qt would take a name such as
+// "<img src=...>" for rich text and render (or load) it. A screen reader
+// says the same text.
+void setPlainToolTip(QWidget* widget, const QString& text);
+
 // Gives a widget its own background and text colours.
 void fillBackground(QWidget* widget, const QColor& background, const QColor& text);
 

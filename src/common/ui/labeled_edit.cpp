@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPalette>
 
+#include "common/ui/controls.h"
+
 namespace trellan {
 
 LabeledEdit::LabeledEdit(const QString& name, const QString& caption, const QRect& editGeometry,
@@ -43,7 +45,7 @@ void LabeledEdit::setReadOnly(bool readOnly) { edit->setReadOnly(readOnly); }
 
 QString LabeledEdit::toolTip() const { return edit->toolTip(); }
 
-void LabeledEdit::setToolTip(const QString& toolTip) { edit->setToolTip(toolTip); }
+void LabeledEdit::setToolTip(const QString& toolTip) { setPlainToolTip(edit, toolTip); }
 
 void LabeledEdit::setEnabled(bool enabled) {
     label->setEnabled(enabled);

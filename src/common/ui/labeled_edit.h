@@ -38,7 +38,8 @@ public:
     QColor textColor() const;
     void setTextColor(const QColor& color);
     void setReadOnly(bool readOnly);
-    // The hint: the edit's tooltip, typically the full path behind a shortened one.
+    // The hint: the edit's tooltip, typically the full path behind a shortened one,
+    // shown as plain text (setPlainToolTip).
     QString toolTip() const;
     void setToolTip(const QString& toolTip);
     // Enables or disables the label and the edit together.

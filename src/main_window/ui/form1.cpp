@@ -401,8 +401,9 @@ void TForm1::Button1Click() {
     rereadTemplate(path);
     // No success text may outlive a write that fails.
     setStatus(kCheckSettings);
+    // The template now holds what was written: reading the file back could only
+    // turn a done write into a failure.
     const std::vector<CustomizeSetting> notWritten = writeCustomizeXml(path, *template_, values);
-    rereadTemplate(path);
     setStatus(customizeSavedStatus(notWritten));
 }
 
