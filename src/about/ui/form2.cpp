@@ -41,13 +41,8 @@ TForm2::TForm2(Platform& platform) : QWidget(nullptr) {
 }
 
 void TForm2::FormCreate() {
-    Memo1->clear();
-    for (const QString& line : aboutLines()) {
-        Memo1->appendPlainText(line);
-    }
-    // Appending scrolls to the end; the text is read from its first line.
-    Memo1->moveCursor(QTextCursor::Start);
-    Memo1->ensureCursorVisible();
+    // One line to a paragraph, the caret on the first line; laid out when shown.
+    Memo1->setPlainText(aboutLines().join(QLatin1Char('\n')));
 }
 
 void TForm2::showEvent(QShowEvent* event) {

@@ -5,6 +5,7 @@
 #include <QLatin1String>
 #include <QLineEdit>
 #include <QList>
+#include <QMultiHash>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -109,9 +110,13 @@ std::vector<QWidget*> readingOrder(QWidget* window) {
 }
 
 void makeAccessible(QWidget* window, std::span<const ControlText> texts) {
+    // One walk over the window: finding each name by itself would walk it once a name.
+    QMultiHash<QString, QWidget*> byName;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        byName.insert(control->objectName(), control);
+    }
     for (const ControlText& text : texts) {
-        const QList<QWidget*> found =
-            window->findChildren<QWidget*>(QLatin1String(text.objectName));
+        const QList<QWidget*> found = byName.values(QLatin1String(text.objectName));
         Q_ASSERT_X(found.size() == 1, "makeAccessible", text.objectName);
         for (QWidget* control : found) {
             control->setAccessibleName(QString::fromUtf8(text.name));

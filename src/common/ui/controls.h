@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QPoint>
@@ -51,6 +52,18 @@ W* captioned(QWidget* parent, const QString& name, const QString& caption, const
              Extra&&... extra) {
     W* control =
         captioned<W>(parent, name, caption, QRect(at, QSize()), std::forward<Extra>(extra)...);
+    control->adjustSize();
+    control->move(at);
+    return control;
+}
+
+// The same in a font of its own, set before the caption is measured: measured
+// first in the parent's font, it would be laid out twice.
+template <typename W>
+W* captionedInFont(QWidget* parent, const QString& name, const QString& caption, const QPoint& at,
+                   const QFont& font) {
+    W* control = captioned<W>(parent, name, caption, QRect(at, QSize()));
+    control->setFont(font);
     control->adjustSize();
     control->move(at);
     return control;

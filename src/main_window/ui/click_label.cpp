@@ -55,8 +55,28 @@ ClickLabel::ClickLabel(const QString& text, QWidget* parent, Kind kind)
         return true;
     }();
     Q_UNUSED(factoryInstalled)
+    // Plain before it takes the focus: QLabel gives a label that takes the focus
+    // a text document, which lays the caption out again in each font it gets.
+    // This one measures and paints its caption as plain text.
+    setTextFormat(Qt::PlainText);
     // Tab reaches it; a mouse click leaves the focus where it was, and no mark behind.
     setFocusPolicy(Qt::TabFocus);
+}
+
+bool ClickLabel::event(QEvent* event) {
+    if (event->type() != QEvent::Polish) {
+        return QLabel::event(event);
+    }
+    // Polishing is where QLabel would make the document after all.
+    setFocusPolicy(Qt::NoFocus);
+    const bool handled = QLabel::event(event);
+    setFocusPolicy(Qt::TabFocus);
+    return handled;
+}
+
+void ClickLabel::focusInEvent(QFocusEvent* event) {
+    // QFrame's, which repaints for the focus mark; QLabel's would make the document.
+    QFrame::focusInEvent(event);
 }
 
 void ClickLabel::keyPressEvent(QKeyEvent* event) {

@@ -109,20 +109,16 @@ void TForm1::buildTopBand() {
     Image1 = placedPicture(Panel1, QStringLiteral("Image1"), QStringLiteral(":/assets/logo.jpg"),
                            QRect(1, 0, 225, 57));
 
-    Label1 = captioned<QLabel>(Panel1, QStringLiteral("Label1"), QStringLiteral("Trellan"),
-                               QPoint(248, 4));
-    Label1->setFont(
+    Label1 = captionedInFont<QLabel>(
+        Panel1, QStringLiteral("Label1"), QStringLiteral("Trellan"), QPoint(248, 4),
         fontWithFallback({QStringLiteral("Lucida Console"), QStringLiteral("DejaVu Sans Mono"),
                           QStringLiteral("Liberation Mono")},
                          40));
-    Label1->adjustSize();
-
-    Label11 = captioned<ClickLabel>(Panel1, QStringLiteral("Label11"),
-                                    QStringLiteral("for setool2"), QPoint(440, 26));
-    Label11->setFont(fontWithFallback({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                                       QStringLiteral("Liberation Sans")},
-                                      15, false, true));
-    Label11->adjustSize();
+    Label11 = captionedInFont<ClickLabel>(
+        Panel1, QStringLiteral("Label11"), QStringLiteral("for setool2"), QPoint(440, 26),
+        fontWithFallback({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                          QStringLiteral("Liberation Sans")},
+                         15, false, true));
 
     // The "i" panel: white on the desktop colour, raised.
     Panel6 = captioned<ClickLabel>(Panel1, QStringLiteral("Panel6"), QStringLiteral("i"),
@@ -140,14 +136,11 @@ void TForm1::buildLeftColumn() {
     GroupBox1 = captioned<QGroupBox>(Panel5, QStringLiteral("GroupBox1"),
                                      QStringLiteral("Select flash type: "), QRect(8, 4, 337, 153));
     GroupBox1->setFont(arialFont(11));
-    Label2 = captioned<QLabel>(GroupBox1, QStringLiteral("Label2"), QStringLiteral("Model"),
-                               QPoint(8, 22));
-    Label3 = captioned<QLabel>(GroupBox1, QStringLiteral("Label3"), QStringLiteral("FS / Country"),
-                               QPoint(104, 22));
-    for (QLabel* heading : {Label2, Label3}) {
-        heading->setFont(arialFont(11, true));
-        heading->adjustSize();
-    }
+    Label2 = captionedInFont<QLabel>(GroupBox1, QStringLiteral("Label2"), QStringLiteral("Model"),
+                                     QPoint(8, 22), arialFont(11, true));
+    Label3 =
+        captionedInFont<QLabel>(GroupBox1, QStringLiteral("Label3"), QStringLiteral("FS / Country"),
+                                QPoint(104, 22), arialFont(11, true));
     ListBox1 = named(new ListBox(kListRowHeight, GroupBox1), QStringLiteral("ListBox1"));
     ListBox1->setGeometry(8, 40, 81, 105);
     ListBox2 = named(new ListBox(kListRowHeight, GroupBox1), QStringLiteral("ListBox2"));
@@ -161,12 +154,11 @@ void TForm1::buildLeftColumn() {
     Bevel1 = placed<QFrame>(Panel5, QStringLiteral("Bevel1"), QRect(8, 198, 337, 2));
     Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
-    Label5 =
-        captioned<ClickLabel>(Panel5, QStringLiteral("Label5"), kMakerWebAddress, QPoint(8, 206));
-    Label6 = captioned<ClickLabel>(Panel5, QStringLiteral("Label6"), kMakerMailAddress,
-                                   QPoint(232, 206));
+    Label5 = captionedInFont<ClickLabel>(Panel5, QStringLiteral("Label5"), kMakerWebAddress,
+                                         QPoint(8, 206), sansSerifFont(13));
+    Label6 = captionedInFont<ClickLabel>(Panel5, QStringLiteral("Label6"), kMakerMailAddress,
+                                         QPoint(232, 206), sansSerifFont(13));
     for (ClickLabel* link : {Label5, Label6}) {
-        link->setFont(sansSerifFont(13));
         link->setCursor(Qt::PointingHandCursor);
         fitCaption(link, kLeftColumnWidth - link->x() - 2);
         link->adjustSize();

@@ -86,14 +86,20 @@ void TForm3::createControls() {
     createButtonColumn();
     createPreviewAndWarnings();
     Edit7 = hiddenEdit(Panel1, QStringLiteral("Edit7"));
+}
 
+void TForm3::fitCaptions() {
     for (const AlertRow& row : rows_) {
         fitCaption(row.open);
     }
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             RadioButton3, RadioButton1, RadioButton2, Button7, Button10, Button12, Button11,
-             Button8, Button9, Label5, Label6}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{RadioButton3, RadioButton1, RadioButton2, Button7}) {
         fitCaption(control);
+    }
+    // The button column and the warning stripes keep their design widths.
+    for (QWidget* control : std::initializer_list<QWidget*>{Button10, Button12, Button11, Button8,
+                                                            Button9, Label5, Label6}) {
+        fitCaption(control, control->width());
     }
 }
 
@@ -214,6 +220,11 @@ void TForm3::connectHandlers() {
 }
 
 void TForm3::showEvent(QShowEvent* event) {
+    // Fitted when first shown: measuring loads fonts, which start-up need not wait for.
+    if (!captionsFitted_) {
+        captionsFitted_ = true;
+        fitCaptions();
+    }
     QWidget::showEvent(event);
     // The outer size counts the frame, which is known once the window is shown.
     if (!outerSizeSet_) {

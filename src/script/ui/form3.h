@@ -146,6 +146,7 @@ private:
     void createCameraGroup();
     void createButtonColumn();
     void createPreviewAndWarnings();
+    void fitCaptions();
     void connectHandlers();
     void chooseAlertSound(AlertRow& row);
     // Shows in `edit` what became of a chosen MIDI file: "File does not exist!" in red,
@@ -166,6 +167,7 @@ private:
     CameraFiles camera_;
     OpenDialog openDialog_;  // its file name: the last one chosen
     QString saveFileName_;
+    bool captionsFitted_ = false;
     bool outerSizeSet_ = false;
 };
 
