@@ -27,7 +27,7 @@ QByteArray customizeTemplate(qsizetype bytes) {
     return xml;
 }
 
-// A shown main window over a temporary start folder.
+// A shown main window over a temporary data folder.
 class Fixture {
 public:
     ~Fixture() { trellan::bench::failOnMessageBoxes(platform_); }

@@ -5,8 +5,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -16,24 +14,9 @@
 
 #include "app/ui/window_set.h"
 #include "bench_support.h"
+#include "support/sample_data.h"
 
 namespace {
-
-using trellan::bench::writeFile;
-
-// The shipped sample data, copied so the program may write to it.
-void copySampleData(const QString& dir) {
-    const QDir source(QStringLiteral(TRELLAN_DATA_DIR));
-    QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        QFile in(file);
-        if (!in.open(QIODevice::ReadOnly)) {
-            qFatal("cannot read %s", qPrintable(file));
-        }
-        writeFile(dir + QLatin1Char('/') + source.relativeFilePath(file), in.readAll());
-    }
-}
 
 int countWidgets(const QString& dir) {
     trellan::UnattendedPlatform platform;
@@ -84,7 +67,7 @@ double median(std::vector<double> values) {
 
 void BM_StartupToFirstPaint(benchmark::State& state) {
     QTemporaryDir dir;
-    copySampleData(dir.path());
+    if (!trellan::testing::copySampleData(dir.path())) qFatal("cannot copy the sample data");
     const QString binDir = QCoreApplication::applicationDirPath();
     const QString trellan = QDir(binDir).absoluteFilePath("../trellan");
     const QString bare = QDir(binDir).absoluteFilePath("bare_window");

@@ -88,7 +88,7 @@ window_id() {
     for _ in $(seq 100); do
         id="$(xwininfo -root -tree | awk -v want="\"$title\":" '
             index($0, want) && $0 !~ /1x1\+/ { print $1; exit }')"
-        if [ -n "$id" ] && xwininfo -id "$id" | grep -q 'Map State: IsViewable'; then
+        if [ -n "$id" ] && grep -q 'Map State: IsViewable' <<<"$(xwininfo -id "$id")"; then
             echo "$id"
             return 0
         fi

@@ -2,7 +2,8 @@
 # Builds the Windows zip and installer (package.sh) and checks them as a user
 # would meet them:
 #  - every PE import of every shipped .exe and .dll is shipped or part of Windows;
-#  - trellan.exe carries its icon, version information and manifest;
+#  - trellan.exe is a GUI program (no console window) carrying its icon,
+#    version information and manifest;
 #  - under Wine, in a fresh prefix: the installer runs silently (/S) into
 #    Program Files\Trellan with its Start-menu entry and uninstall entry; the
 #    installed trellan.exe --version prints "Trellan VERSION"; the installed
@@ -65,7 +66,10 @@ manifest="$(wrestool -x --raw --type=24 "$exe")"
 grep -q 'PerMonitorV2' <<<"$manifest" || fail "the manifest asks for no per-monitor DPI awareness"
 grep -q 'Microsoft.Windows.Common-Controls' <<<"$manifest" || fail "the manifest asks for no common controls 6"
 grep -qi 'activeCodePage' <<<"$manifest" && fail "the manifest changes the code page"
-echo "check-package: trellan.exe carries its icon, version information and manifest"
+# A GUI program: started from Explorer or a shortcut, no console window opens.
+grep -q '^Subsystem.*(Windows GUI)' <<<"$(x86_64-w64-mingw32-objdump -p "$exe")" ||
+    fail "trellan.exe is no Windows GUI program"
+echo "check-package: trellan.exe is a GUI program with its icon, version information and manifest"
 
 # ---- The installer, under Wine, in a prefix of its own, on a private X display
 # from the start: Wine's desktop process keeps the display it was started with.
@@ -94,10 +98,10 @@ install_silently() {
 }
 install_silently
 [ -f "$menu/Trellan.lnk" ] || fail "no Start-menu entry \"Trellan\""
-iconv -f UTF-16LE -t UTF-8 <"$menu/Trellan.lnk" 2>/dev/null | tr -d '\0' | grep -q -- '--choose-folder' ||
-    tr -d '\0' <"$menu/Trellan.lnk" | grep -q -- '--choose-folder' ||
+# The link keeps its arguments in UTF-16: dropping the zero bytes leaves ASCII.
+grep -q -- '--choose-folder' <<<"$(tr -d '\0' <"$menu/Trellan.lnk")" ||
     fail "the Start-menu entry does not ask for the data folder"
-wine reg query "$uninstall_key" /v UninstallString </dev/null 2>/dev/null | grep -qi 'Uninstall.exe' ||
+grep -qi 'Uninstall.exe' <<<"$(wine reg query "$uninstall_key" /v UninstallString </dev/null 2>/dev/null)" ||
     fail "no uninstall entry under Apps & features"
 # Every file the zip holds is installed, and nothing else beside the uninstaller.
 diff <(cd "$work/zip" && find . -type f | sort) \

@@ -40,9 +40,7 @@ QStringList fileChangeLines(FileChangeMode mode, const QString& name, const QStr
     const QString folder = phoneFolder(mode);
     switch (mode) {
         case FileChangeMode::ChangeSounds:
-            return script::replacement(folder + name, local) +
-                   script::replacement(folder + script::withExtension(name, script::kAmrExtension),
-                                       amrCompanion);
+            return script::soundReplacement(folder + name, local, amrCompanion);
         case FileChangeMode::AddNewFrames:
             return script::newFile(folder + script::fileNameOf(local, style), local);
         case FileChangeMode::ChangeClipart:

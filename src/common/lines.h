@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
+#include <type_traits>
 #include <vector>
 
 namespace trellan {
@@ -41,5 +43,42 @@ bool forEachLine(QByteArrayView data, OnLine&& line) {
 
 // Splits at CR LF, LF or CR; every line is kept byte for byte.
 Lines splitLines(QByteArrayView data);
+
+// The lines joined by CR LF, with one more after the last when `endsWithBreak`:
+// every text the program writes or hands on, as bytes (QByteArray) or as text
+// (QString). The one joining rule; splitLines takes such a text apart again.
+template <typename Text, typename LineList>
+Text joinLines(const LineList& lines, bool endsWithBreak) {
+    qsizetype size = 0;
+    for (const auto& line : lines) {
+        size += line.size() + 2;
+    }
+    Text joined;
+    joined.reserve(size);
+    const auto lineBreak = [&joined] {
+        if constexpr (std::is_same_v<Text, QString>) {
+            joined += u"\r\n";
+        } else {
+            joined += "\r\n";
+        }
+    };
+    bool first = true;
+    for (const auto& line : lines) {
+        if (!first) {
+            lineBreak();
+        }
+        first = false;
+        joined += line;
+    }
+    if (endsWithBreak) {
+        lineBreak();
+    }
+    return joined;
+}
+
+// A file's lines as splitLines gave them, with every break made CR LF.
+inline QByteArray joinLines(const Lines& lines) {
+    return joinLines<QByteArray>(lines.lines, lines.endsWithBreak);
+}
 
 }  // namespace trellan

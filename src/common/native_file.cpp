@@ -528,7 +528,6 @@ int SignalPipe::take() {
     return readEnd_ >= 0 && ::read(readEnd_, &number, 1) == 1 ? number : 0;
 }
 
-
 // ---- Start-up: the command line, the console, the settings store ----
 
 std::optional<QStringList> wideArguments() { return std::nullopt; }

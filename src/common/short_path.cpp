@@ -2,55 +2,39 @@
 
 namespace trellan {
 
-QString cutFirstDirectory(QString dir, QChar separator) {
-    if (dir == separator) {
+QString cutFirstDirectory(QString dir, PathStyle style) {
+    const bool rooted = !dir.isEmpty() && isPathSeparator(dir[0], style);
+    if (rooted && dir.size() == 1) {
         return {};
     }
-    const bool rooted = dir.startsWith(separator);
-    if (rooted) {
-        dir.remove(0, 1);
-    }
+    const QString root = dir.left(rooted ? 1 : 0);
+    dir.remove(0, root.size());
     // On purpose any part starting with "." loses four characters, ".config\" too.
     if (dir.startsWith(QLatin1Char('.'))) {
         dir.remove(0, 4);
     }
-    const qsizetype next = dir.indexOf(separator);
-    if (next < 0) {
-        dir.clear();
-    } else {
-        dir = QStringLiteral("...") + separator + dir.mid(next + 1);
+    qsizetype next = 0;
+    while (next < dir.size() && !isPathSeparator(dir[next], style)) {
+        ++next;
     }
-    if (rooted) {
-        dir.prepend(separator);
+    if (next == dir.size()) {
+        return root;
     }
-    return dir;
-}
-
-PathParts splitPath(const QString& path, PathStyle style) {
-    PathParts parts;
-    parts.separator = style == PathStyle::Windows ? QLatin1Char('\\') : QLatin1Char('/');
-    QString rest = path;
-    if (style == PathStyle::Windows && path.size() >= 2 && path[1] == QLatin1Char(':')) {
-        parts.drive = path.left(2);
-        rest = path.mid(2);
-    }
-    const qsizetype nameStart = rest.lastIndexOf(parts.separator) + 1;
-    parts.dir = rest.left(nameStart);
-    parts.name = rest.mid(nameStart);
-    return parts;
+    return root + QStringLiteral("...") + pathSeparator(style) + dir.mid(next + 1);
 }
 
 QString shortenedPath(const QString& path, int maxWidth, const TextWidth& width, PathStyle style) {
-    auto [separator, drive, dir, name] = splitPath(path, style);
-    const QString onlyEllipsis = separator + QStringLiteral("...") + separator;
+    auto [drive, dir, name] = splitPath(path, style);
+    const QString ellipsis = QStringLiteral("...") + pathSeparator(style);
 
     QString result = path;
     while ((!drive.isEmpty() || !dir.isEmpty()) && width(result) > maxWidth) {
-        if (dir == onlyEllipsis) {
+        if (dir.size() == 5 && isPathSeparator(dir[0], style) && dir.endsWith(ellipsis)) {
+            // Only "\...\" is left: the drive goes with the leading separator.
             drive.clear();
-            dir = QStringLiteral("...") + separator;
+            dir = ellipsis;
         } else if (!dir.isEmpty()) {
-            dir = cutFirstDirectory(dir, separator);
+            dir = cutFirstDirectory(dir, style);
         } else {
             drive.clear();
         }

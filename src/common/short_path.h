@@ -17,18 +17,8 @@ using TextWidth = std::function<int(const QString&)>;
 QString shortenedPath(const QString& path, int maxWidth, const TextWidth& width,
                       PathStyle style = nativePathStyle());
 
-// A path split as the display shortens it: the drive ("C:", Windows style
-// only), the directory part up to and with its last separator, and the file name.
-struct PathParts {
-    QChar separator;
-    QString drive;
-    QString dir;
-    QString name;
-};
-PathParts splitPath(const QString& path, PathStyle style);
-
-// Cuts the first directory off a directory part such as "\Users\me\" and marks
+// Cuts the first directory off a folder part such as "\Users\me\" and marks
 // the cut: "\...\me\". Exposed for tests.
-QString cutFirstDirectory(QString dir, QChar separator);
+QString cutFirstDirectory(QString dir, PathStyle style);
 
 }  // namespace trellan

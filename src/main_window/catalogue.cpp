@@ -3,10 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <utility>
-
-#include "common/file_io.h"
-#include "common/lines.h"
 
 namespace trellan {
 namespace {
@@ -54,20 +50,6 @@ QString modelNameFault(QByteArrayView model) {
     return {};
 }
 
-CatalogueLines::CatalogueLines(QByteArray bytes) : bytes_(std::move(bytes)) {
-    forEachLine(bytes_, [this](qsizetype start, qsizetype length) {
-        spans_.push_back({start, length});
-    });
-}
-
-QByteArrayView CatalogueLines::at(qsizetype index) const {
-    if (index < 0 || index >= size()) {
-        return {};
-    }
-    const Span& span = spans_[static_cast<size_t>(index)];
-    return QByteArrayView(bytes_.constData() + span.begin, span.length);
-}
-
 std::vector<qsizetype> fileSystemLines(const CatalogueLines& variantLines) {
     std::vector<qsizetype> lines;
     lines.reserve(static_cast<size_t>(variantLines.size() / kEntryLines + 1));
@@ -94,21 +76,21 @@ std::optional<FileSystemEntry> findFileSystemEntry(const CatalogueLines& variant
     return std::nullopt;
 }
 
-QString modelCataloguePath(const QString& baseFolder) {
-    return QDir(baseFolder).filePath(QStringLiteral("cda/models.cdt"));
+QString modelCataloguePath(const QString& dataFolder) {
+    return QDir(dataFolder).filePath(QStringLiteral("cda/models.cdt"));
 }
 
-QString variantCataloguePath(const QString& baseFolder, QByteArrayView model) {
-    return QDir(baseFolder)
+QString variantCataloguePath(const QString& dataFolder, QByteArrayView model) {
+    return QDir(dataFolder)
         .filePath(QStringLiteral("cda/") + modelFileName(model) + QStringLiteral(".cdt"));
 }
 
-CatalogueLines readModelCatalogue(const QString& baseFolder) {
-    return CatalogueLines(readWholeFile(modelCataloguePath(baseFolder)));
+CatalogueLines readModelCatalogue(const QString& dataFolder) {
+    return readCatalogue(modelCataloguePath(dataFolder));
 }
 
-CatalogueLines readVariantCatalogue(const QString& baseFolder, QByteArrayView model) {
-    return CatalogueLines(readWholeFile(variantCataloguePath(baseFolder, model)));
+CatalogueLines readVariantCatalogue(const QString& dataFolder, QByteArrayView model) {
+    return readCatalogue(variantCataloguePath(dataFolder, model));
 }
 
 }  // namespace trellan

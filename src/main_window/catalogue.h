@@ -6,29 +6,9 @@
 #include <optional>
 #include <vector>
 
+#include "common/catalogue_file.h"
+
 namespace trellan {
-
-// A catalogue file as its lines, each kept byte for byte. A line ends at CR LF,
-// LF or CR; a break after the last line adds no line. The lines are spans into
-// the file's bytes, so a catalogue of hundreds of thousands of lines costs two
-// allocations rather than one per line.
-class CatalogueLines {
-public:
-    CatalogueLines() = default;
-    explicit CatalogueLines(QByteArray bytes);
-
-    qsizetype size() const { return static_cast<qsizetype>(spans_.size()); }
-    // The line at `index`, or an empty line past either end.
-    QByteArrayView at(qsizetype index) const;
-
-private:
-    struct Span {
-        qsizetype begin;
-        qsizetype length;
-    };
-    QByteArray bytes_;
-    std::vector<Span> spans_;
-};
 
 // The numbers of the lines that begin file-system entries: 0, 7, 14, ... up to
 // the "#" marker standing where the next seven-line entry would begin. Line 0
@@ -61,14 +41,14 @@ std::optional<FileSystemEntry> findFileSystemEntry(const CatalogueLines& variant
 // "nul.x", control characters, : < > " | ? *, a final dot or blank).
 QString modelNameFault(QByteArrayView model);
 
-// Where the catalogues lie below `baseFolder`. The model name goes into the
+// Where the catalogues lie below `dataFolder`. The model name goes into the
 // path unchanged.
-QString modelCataloguePath(const QString& baseFolder);
-QString variantCataloguePath(const QString& baseFolder, QByteArrayView model);
+QString modelCataloguePath(const QString& dataFolder);
+QString variantCataloguePath(const QString& dataFolder, QByteArrayView model);
 
-// Read the catalogues below `baseFolder`; throw Failure when a file cannot be opened.
+// Read the catalogues below `dataFolder`; throw Failure when a file cannot be opened.
 // The model name must be a plain file name (see modelNameFault).
-CatalogueLines readModelCatalogue(const QString& baseFolder);
-CatalogueLines readVariantCatalogue(const QString& baseFolder, QByteArrayView model);
+CatalogueLines readModelCatalogue(const QString& dataFolder);
+CatalogueLines readVariantCatalogue(const QString& dataFolder, QByteArrayView model);
 
 }  // namespace trellan

@@ -40,8 +40,8 @@ QString settingName(CustomizeSetting setting) {
 
 }  // namespace
 
-QString customizeXmlPath(const QString& baseFolder) {
-    return QDir(baseFolder).filePath(QStringLiteral("tpa/preset/custom/customize.xml"));
+QString customizeXmlPath(const QString& dataFolder) {
+    return QDir(dataFolder).filePath(QStringLiteral("tpa/preset/custom/customize.xml"));
 }
 
 std::vector<CustomizeSetting> applyCustomization(Lines& templateLines,
@@ -81,25 +81,6 @@ std::vector<CustomizeSetting> writeCustomizeXml(const QString& path, Lines& temp
     std::vector<CustomizeSetting> notWritten = applyCustomization(templateLines, values);
     writeWholeFileAtomically(path, joinLines(templateLines));
     return notWritten;
-}
-
-QByteArray joinLines(const Lines& lines) {
-    qsizetype size = 0;
-    for (const QByteArray& line : lines.lines) {
-        size += line.size() + 2;
-    }
-    QByteArray bytes;
-    bytes.reserve(size);
-    for (size_t i = 0; i < lines.lines.size(); ++i) {
-        if (i > 0) {
-            bytes += "\r\n";
-        }
-        bytes += lines.lines[i];
-    }
-    if (lines.endsWithBreak) {
-        bytes += "\r\n";
-    }
-    return bytes;
 }
 
 QString customizeSavedStatus(const std::vector<CustomizeSetting>& notWritten) {

@@ -30,8 +30,8 @@ enum class CustomizeSetting {
     CameraSound,
 };
 
-// Path of customize.xml below `baseFolder`.
-QString customizeXmlPath(const QString& baseFolder);
+// Path of customize.xml below `dataFolder`.
+QString customizeXmlPath(const QString& dataFolder);
 
 // Replaces the fixed lines of the template with the values, unescaped. A
 // position past the end is left out (the template never grows), except the
@@ -45,9 +45,6 @@ std::vector<CustomizeSetting> applyCustomization(Lines& templateLines,
 // fails (Failure "Cannot create file ..."). Returns the settings not written.
 std::vector<CustomizeSetting> writeCustomizeXml(const QString& path, Lines& templateLines,
                                                 const CustomizeValues& values);
-
-// The lines joined by CR LF, with a final CR LF when the read file ended with a break.
-QByteArray joinLines(const Lines& lines);
 
 // The status bar text after a write; names the settings the template had no line for.
 QString customizeSavedStatus(const std::vector<CustomizeSetting>& notWritten);

@@ -5,15 +5,6 @@
 
 namespace trellan::script {
 
-QString scriptText(const QStringList& lines) {
-    QString text;
-    for (const QString& line : lines) {
-        text += line;
-        text += QStringLiteral("\r\n");
-    }
-    return text;
-}
-
 QByteArray scriptFileBytes(const QString& wholeText) { return toSystem8(wholeText); }
 
 std::optional<QString> unwritableTextMessage(QStringView text) {

@@ -2,13 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 namespace trellan::script {
-
-// The whole text of a script built by appending `lines`: each followed by CR LF.
-QString scriptText(const QStringList& lines);
 
 // The bytes of a saved script: the text in the system's 8-bit character set,
 // nothing added or taken away.

@@ -3,25 +3,11 @@
 namespace trellan::script {
 namespace {
 
-bool endsComponent(QChar c, PathStyle style) {
-    if (style == PathStyle::Windows) {
-        return c == QLatin1Char('\\') || c == QLatin1Char('/') || c == QLatin1Char(':');
-    }
-    return c == QLatin1Char('/');
-}
-
-qsizetype nameStart(const QString& path, PathStyle style) {
-    for (qsizetype i = path.size(); i > 0; --i) {
-        if (endsComponent(path[i - 1], style)) {
-            return i;
-        }
-    }
-    return 0;
-}
-
+// Where the extension of the file name begins; -1 when it has none.
 qsizetype extensionStart(const QString& path, PathStyle style) {
+    const qsizetype nameStart = path.size() - splitPath(path, style).name.size();
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    return dot >= nameStart(path, style) ? dot : -1;
+    return dot >= nameStart ? dot : -1;
 }
 
 }  // namespace
@@ -36,10 +22,10 @@ QStringList replacement(const QString& phonePath, const QString& localPath) {
     return {deleteLine(phonePath), localPath, phonePath};
 }
 
-QStringList soundReplacement(const QString& phonePath, const QString& localPath, PathStyle style) {
+QStringList soundReplacement(const QString& phonePath, const QString& localPath,
+                             const QString& amrLocalPath) {
     return replacement(phonePath, localPath) +
-           replacement(withExtension(phonePath, kAmrExtension, PathStyle::Posix),
-                       withExtension(localPath, kAmrExtension, style));
+           replacement(withExtension(phonePath, kAmrExtension, PathStyle::Posix), amrLocalPath);
 }
 
 QStringList newFile(const QString& phonePath, const QString& localPath) {
@@ -56,9 +42,7 @@ QString withExtension(const QString& path, const QString& extension, PathStyle s
     return (dot < 0 ? path : path.left(dot)) + extension;
 }
 
-QString fileNameOf(const QString& path, PathStyle style) {
-    return path.mid(nameStart(path, style));
-}
+QString fileNameOf(const QString& path, PathStyle style) { return splitPath(path, style).name; }
 
 QString messageAlertPath(int alert, const QString& extension) {
     return kSoundFolder + QStringLiteral("messagealert") + QString::number(alert) + extension;

@@ -25,10 +25,11 @@ QString gdfsWriteLine(const QString& recordId, const QString& valueHex);
 
 // Replacement of phone file P by local file L: delete P; L; P.
 QStringList replacement(const QString& phonePath, const QString& localPath);
-// A replacement for the ".mid" file, then one for its ".amr" companion
-// (same names with the extension replaced by ".amr").
+// A replacement for the ".mid" file, then one for its ".amr" companion: the phone
+// name with its extension replaced by ".amr" ("/" alone parts a phone path), and
+// the AMR file found beside the local one.
 QStringList soundReplacement(const QString& phonePath, const QString& localPath,
-                             PathStyle style = nativePathStyle());
+                             const QString& amrLocalPath);
 // A new file: L; P.
 QStringList newFile(const QString& phonePath, const QString& localPath);
 
@@ -38,8 +39,7 @@ QString extensionOf(const QString& path, PathStyle style = nativePathStyle());
 // `path` with its extension replaced by `extension` (appended when it has none).
 QString withExtension(const QString& path, const QString& extension,
                       PathStyle style = nativePathStyle());
-// The last component of a local path: the part after the last "\", "/" or ":"
-// (Windows) or after the last "/" (elsewhere).
+// The last component of a local path, as splitPath cuts it.
 QString fileNameOf(const QString& path, PathStyle style = nativePathStyle());
 
 // "/tpa/preset/system/sound/messagealert<n><extension>", n = 1 to 6.

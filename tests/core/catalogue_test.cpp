@@ -63,13 +63,13 @@ INSTANTIATE_TEST_SUITE_P(
                                 {QByteArray(" a\t\xf6\0#", 6)}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A start folder with real catalogue files in it.
+// A data folder with real catalogue files in it.
 class CatalogueFiles : public ::testing::Test {
 protected:
     void write(const QString& relative, const QByteArray& bytes) {
         testing::writeFile(dir_.path(), relative, bytes);
     }
-    QString base() const { return dir_.path(); }
+    QString dataFolder() const { return dir_.path(); }
 
     QTemporaryDir dir_;
 };
@@ -93,7 +93,7 @@ class ModelCatalogue : public CatalogueFiles, public ::testing::WithParamInterfa
 
 TEST_P(ModelCatalogue, ListsEveryLineVerbatim) {
     write(QStringLiteral("cda/models.cdt"), GetParam().file);
-    EXPECT_EQ(linesOf(readModelCatalogue(base())), GetParam().models);
+    EXPECT_EQ(linesOf(readModelCatalogue(dataFolder())), GetParam().models);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -108,9 +108,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CatalogueFiles, MissingModelCatalogueFailsWithItsAbsolutePath) {
-    const QString path = QDir::toNativeSeparators(base() + QStringLiteral("/cda/models.cdt"));
+    const QString path = QDir::toNativeSeparators(dataFolder() + QStringLiteral("/cda/models.cdt"));
     try {
-        readModelCatalogue(base());
+        readModelCatalogue(dataFolder());
         FAIL() << "no failure";
     } catch (const Failure& failure) {
         EXPECT_EQ(failure.text().toStdString(), QStringLiteral("Cannot open file \"%1\". %2")
@@ -121,12 +121,12 @@ TEST_F(CatalogueFiles, MissingModelCatalogueFailsWithItsAbsolutePath) {
 
 TEST_F(CatalogueFiles, VariantCatalogueIsFoundByTheModelNameUnchanged) {
     write(QStringLiteral("cda/k750.cdt"), "lower\n");
-    EXPECT_EQ(linesOf(readVariantCatalogue(base(), "k750")), Names{"lower"});
+    EXPECT_EQ(linesOf(readVariantCatalogue(dataFolder(), "k750")), Names{"lower"});
 #ifdef Q_OS_WIN
     // Windows finds a file whatever the case of its name.
-    EXPECT_EQ(linesOf(readVariantCatalogue(base(), "K750")), Names{"lower"});
+    EXPECT_EQ(linesOf(readVariantCatalogue(dataFolder(), "K750")), Names{"lower"});
 #else
-    EXPECT_THROW(readVariantCatalogue(base(), "K750"), Failure);
+    EXPECT_THROW(readVariantCatalogue(dataFolder(), "K750"), Failure);
 #endif
 }
 
@@ -171,7 +171,7 @@ class VariantListing : public CatalogueFiles, public ::testing::WithParamInterfa
 
 TEST_P(VariantListing, ListsEveryEntryUpToTheMarker) {
     write(QStringLiteral("cda/K750.cdt"), GetParam().file);
-    EXPECT_EQ(listedNames(readVariantCatalogue(base(), "K750")), GetParam().listed);
+    EXPECT_EQ(listedNames(readVariantCatalogue(dataFolder(), "K750")), GetParam().listed);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -87,15 +87,15 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"qt_option_value_is_no_folder", {"--platform", "missing"}, std::nullopt, "", ""},
         LineCase{"slash_question_mark_help", {"/?"}, 0, "-h, --help, /?", ""},
         LineCase{"slash_question_mark_before_a_bad_folder", {"missing", "/?"}, 0, "[FOLDER]", ""},
-        LineCase{"version_from_the_project", {"--version"}, 0, "Trellan 2.05\n", ""},
-        LineCase{"short_version", {"-v", "missing"}, 0, "Trellan 2.05\n", ""},
+        LineCase{"version_from_the_project", {"--version"}, 0, "Trellan " TRELLAN_VERSION "\n", ""},
+        LineCase{"short_version", {"-v", "missing"}, 0, "Trellan " TRELLAN_VERSION "\n", ""},
         LineCase{"help", {"--help"}, 0, "--choose-folder", ""},
         LineCase{"short_help_before_a_bad_folder", {"-h", "missing"}, 0, "[FOLDER]", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommandLineVersion, IsTheWholeMessage) {
     EXPECT_EQ(parseCommandLine({{"trellan"}, {"--version"}}, QDir::currentPath()).message,
-              QStringLiteral("Trellan 2.05\n"));
+              QStringLiteral("Trellan " TRELLAN_VERSION "\n"));
 }
 
 // Unix hands over bytes; Qt reads them as UTF-8 and would make 0xFF a U+FFFD,

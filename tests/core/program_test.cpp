@@ -72,11 +72,15 @@ TEST_P(ProgramTest, AnswersOnTheConsole) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProgramTest,
     ::testing::Values(
-        RunCase{"version", {"--version"}, 0, "Trellan 2.05\n", ""},
+        RunCase{"version", {"--version"}, 0, "Trellan " TRELLAN_VERSION "\n", ""},
         RunCase{
             "slash_question_mark", {"/?"}, 0, "Usage: trellan [--choose-folder] [FOLDER]\n", ""},
         // The GUI would fail on this platform: it is not started.
-        RunCase{"qt_option_before_version", {"-platform", "none", "-v"}, 0, "Trellan 2.05\n", ""},
+        RunCase{"qt_option_before_version",
+                {"-platform", "none", "-v"},
+                0,
+                "Trellan " TRELLAN_VERSION "\n",
+                ""},
         RunCase{"missing_folder",
                 {"missing"},
                 2,

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "common/failure.h"
+#include "common/lines.h"
 #include "support/code_page.h"
 #include "support/test_files.h"
 
@@ -19,12 +20,6 @@ using testing::readFile;
 using testing::systemBytes;
 using testing::systemCodePage;
 using testing::writeFile;
-
-TEST(ScriptText, EveryLineEndsWithCrLf) {
-    EXPECT_EQ(scriptText({}), "");
-    EXPECT_EQ(scriptText({"a"}), "a\r\n");
-    EXPECT_EQ(scriptText({"", "b c", ""}), "\r\nb c\r\n\r\n");
-}
 
 class ScriptFile : public ::testing::Test {
 protected:
@@ -41,7 +36,7 @@ TEST_F(ScriptFile, WorkedExampleByteForByte) {
                                "/tpa/preset/system/sound/messagealert1.amr",
                                "deletefile:/tpa/preset/system/sound/camerashutter.mid",
                                "deletefile:/tpa/preset/system/sound/camerashutter.amr"};
-    saveScriptFile(target(), scriptText(lines));
+    saveScriptFile(target(), joinLines<QString>(lines, true));
     EXPECT_EQ(readFile(target()),
               QByteArray("deletefile:/tpa/preset/system/sound/messagealert1.mid\r\n"
                          "C:\\Tones\\beep.mid\r\n"

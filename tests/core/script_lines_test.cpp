@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
         GroupCase{
             "sound_replacement_adds_the_amr_companion",
             soundReplacement(kSoundFolder + "ring.mid", "C:\\Tones\\My beep.mid",
-                             PathStyle::Windows),
+                             "C:\\Tones\\My beep.amr"),
             {"deletefile:/tpa/preset/system/sound/ring.mid", "C:\\Tones\\My beep.mid",
              "/tpa/preset/system/sound/ring.mid", "deletefile:/tpa/preset/system/sound/ring.amr",
              "C:\\Tones\\My beep.amr", "/tpa/preset/system/sound/ring.amr"}},
@@ -72,6 +72,7 @@ TEST(ExtensionHelpers, LookOnlyAtTheFileName) {
         {"C:\\Tones\\ring.", w, ".", "C:\\Tones\\ring.amr", "ring."},
         {"C:ring.mid", w, ".mid", "C:ring.amr", "ring.mid"},
         {"C:\\a.d/ring", w, "", "C:\\a.d/ring.amr", "ring"},
+        {"C:\\a.mid:x", w, ".mid:x", "C:\\a.amr", "a.mid:x"},  // ":" parts only the drive
         {"", w, "", ".amr", ""},
         {"/home/me.d/ring", p, "", "/home/me.d/ring.amr", "ring"},
         {"/music/a:b.mid", p, ".mid", "/music/a:b.amr", "a:b.mid"},

@@ -46,6 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "C:\\...\\d\\alert.mid"},
         ShortCase{"relative_directory", "sounds\\x\\alert.mid", 17, "...\\x\\alert.mid"},
         ShortCase{"network_path", "\\\\srv\\share\\a.mid", 15, "\\...\\a.mid"},
+        ShortCase{"windows_cuts_at_slashes_too", "C:/Users/me\\alert.mid", 20,
+                  "C:/...\\me\\alert.mid"},
         ShortCase{"name_alone_too_wide", "verylongname.mid", 3, "verylongname.mid"},
         ShortCase{"posix_cuts_with_slashes", "/home/me/sounds/alert.mid", 24,
                   "/.../me/sounds/alert.mid", PathStyle::Posix},
@@ -74,7 +76,7 @@ TEST(CutFirstDirectory, RemovesOneDirectoryAndMarksTheCut) {
         {"\\a", "\\"},
     };
     for (const auto& [in, out] : cases) {
-        EXPECT_EQ(cutFirstDirectory(in, QLatin1Char('\\')), out) << in.toStdString();
+        EXPECT_EQ(cutFirstDirectory(in, PathStyle::Windows), out) << in.toStdString();
     }
 }
 

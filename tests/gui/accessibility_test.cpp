@@ -29,25 +29,26 @@ struct WindowCase {
 
 void PrintTo(const WindowCase& c, std::ostream* os) { *os << c.name; }
 
-// Walks the visible part of the window as a screen reader does: the controls
-// it may use, and a description on every picture on the way.
-void collectControls(QAccessibleInterface* node, std::vector<QAccessibleInterface*>& controls) {
-    static const std::set<QAccessible::Role> kInteractive = {
-        QAccessible::PushButton,   QAccessible::CheckBox, QAccessible::RadioButton,
-        QAccessible::EditableText, QAccessible::ComboBox, QAccessible::List,
-        QAccessible::Link};
+// Walks the visible part of the window as a screen reader does, child by child down
+// to the parts within controls: every part it may focus or edit, with the nearest
+// such part it lies in (or none), and a description on every picture on the way.
+struct Part {
+    QAccessibleInterface* part;
+    QAccessibleInterface* control;
+};
+
+void collectParts(QAccessibleInterface* node, QAccessibleInterface* control,
+                  std::vector<Part>& parts) {
     for (int i = 0; i < node->childCount(); ++i) {
         QAccessibleInterface* child = node->child(i);
         if (child == nullptr || child->state().invisible) continue;
-        if (kInteractive.count(child->role()) > 0) {
-            controls.push_back(child);
-            continue;
-        }
         if (child->role() == QAccessible::Graphic) {
             EXPECT_FALSE(child->text(QAccessible::Description).isEmpty())
                 << child->object()->objectName().toStdString() << " is not described";
         }
-        collectControls(child, controls);
+        const bool usable = child->state().focusable || child->state().editable;
+        if (usable) parts.push_back({child, control});
+        collectParts(child, usable ? child : control, parts);
     }
 }
 
@@ -67,18 +68,24 @@ TEST_P(WindowWalk, EveryControlHasItsOwnNameAndTabVisitsEachInReadingOrder) {
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 
-    std::vector<QAccessibleInterface*> controls;
-    collectControls(QAccessible::queryAccessibleInterface(window), controls);
+    std::vector<Part> parts;
+    collectParts(QAccessible::queryAccessibleInterface(window), nullptr, parts);
     std::map<QString, std::string> names;  // name -> the control that has it
     std::set<std::string> enabled;
-    for (QAccessibleInterface* control : controls) {
-        const std::string object = control->object()->objectName().toStdString();
-        const QString name = control->text(QAccessible::Name);
-        EXPECT_FALSE(name.isEmpty()) << object << " has no name";
+    for (const auto& [part, control] : parts) {
+        // A part within a control (a combo box's edit, a list's rows) is told by its own
+        // name or its control's.
+        const std::string object =
+            (control != nullptr ? control : part)->object()->objectName().toStdString();
+        const QString name = part->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty())
+            << object << (control != nullptr ? "'s part" : "") << " has no name";
+        if (control == nullptr && !part->state().disabled) enabled.insert(object);
+        if (name.isEmpty() || (control != nullptr && name == control->text(QAccessible::Name)))
+            continue;
         const auto [at, unique] = names.emplace(name, object);
         EXPECT_TRUE(unique) << object << " and " << at->second << " are both \""
                             << name.toStdString() << '"';
-        if (!control->state().disabled) enabled.insert(object);
     }
     const std::vector<std::string>& expected = GetParam().tabOrder;
     EXPECT_EQ(enabled, std::set<std::string>(expected.begin(), expected.end()));

@@ -2,7 +2,6 @@
 
 #include "advanced_fixture.h"
 #include "common/short_path.h"
-#include "script/script_file.h"
 #include "support/code_page.h"
 
 namespace trellan::testing {
@@ -16,8 +15,8 @@ const char* kAmrMessage =
 TEST_F(FileChange, ChangeSoundsWritesSixLinesWithTheAmrCompanion) {
     create();
     openFromGenerator();
-    const QString mid = localFile("tones/my tone.mid");
-    const QString amr = localFile("tones/my tone.amr");
+    const QString mid = file("tones/my tone.mid");
+    const QString amr = file("tones/my tone.amr");
     pick(form4()->ComboBox1, 1);
     platform_.openAnswers.push_back(mid);
     click(form4()->Button1);
@@ -55,7 +54,7 @@ TEST_P(FileChangeModes, AddWritesTheModesLines) {
     openFromGenerator();
     click(child<QRadioButton>(form4(), c.radio));
     ASSERT_TRUE(platform_.boxes().empty());
-    const QString local = localFile(QStringLiteral("pics/new pic.png"));
+    const QString local = file(QStringLiteral("pics/new pic.png"));
     platform_.openAnswers.push_back(local);
     click(form4()->Button1);
     ASSERT_EQ(platform_.openRequests.size(), 1u);
@@ -96,8 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(FileChange, DialogUsesTheListsExtensionAndTheLastFolder) {
     create();
-    const QString mid = localFile("a/b/t.mid");
-    localFile("a/b/t.amr");
+    const QString mid = file("a/b/t.mid");
+    file("a/b/t.amr");
     platform_.openAnswers = {mid, std::nullopt};
     click(form4()->Button1);
     click(form4()->Button1);
@@ -110,12 +109,12 @@ TEST_F(FileChange, DialogUsesTheListsExtensionAndTheLastFolder) {
 
 TEST_F(FileChange, OpenRefusals) {
     create();
-    platform_.openAnswers = {localFile("t/lonely.mid")};
+    platform_.openAnswers = {file("t/lonely.mid")};
     click(form4()->Button1);  // no AMR companion beside it
     EXPECT_FALSE(form4()->Button2->isEnabled());
     click(form4()->RadioButton3);
-    const QString capitals = localFile("p/PIC.PNG");
-    const QString good = localFile("p/pic.png");
+    const QString capitals = file("p/PIC.PNG");
+    const QString good = file("p/pic.png");
     // Wrong extension (letter case counts), a cancelled dialog, a missing file.
     platform_.openAnswers = {good, capitals, std::nullopt, path("p/none.png")};
     click(form4()->Button1);
@@ -132,8 +131,8 @@ TEST_F(FileChange, OpenRefusals) {
 
 TEST_F(FileChange, ShowsTheFileShortenedTo100Pixels) {
     create();
-    const QString mid = localFile("some/deep/folder/chain/of/names/tone.mid");
-    localFile("some/deep/folder/chain/of/names/tone.amr");
+    const QString mid = file("some/deep/folder/chain/of/names/tone.mid");
+    file("some/deep/folder/chain/of/names/tone.amr");
     platform_.openAnswers = {mid};
     click(form4()->Button1);
     const QFontMetrics metrics(form4()->LabeledEdit1->label->font());
@@ -144,8 +143,8 @@ TEST_F(FileChange, ShowsTheFileShortenedTo100Pixels) {
 
 TEST_F(FileChange, UserChangingTheListForgetsTheFileButTheProgramDoesNot) {
     create();
-    platform_.openAnswers = {localFile("t/x.mid"), localFile("t/x.mid")};
-    localFile("t/x.amr");
+    platform_.openAnswers = {file("t/x.mid"), file("t/x.mid")};
+    file("t/x.amr");
     click(form4()->Button1);
     // Picking the shown entry from the drop-down again changes nothing.
     emit form4()->ComboBox1->activated(0);
@@ -174,8 +173,9 @@ TEST_F(FileChange, CatalogueBytesReachTheScriptUnchangedOrNotAtAll) {
               "31\r\nBad\r\n30\xC3\xA9"
               "31\r\nGood\r\n#\r\n");
     create();
-    const QString mid = localFile("t/x.mid");
-    localFile("t/x.amr");
+    openFromGenerator();
+    const QString mid = file("t/x.mid");
+    file("t/x.amr");
     platform_.openAnswers = {mid, mid};
     click(form4()->Button1);
     click(form4()->Button2);  // entry 0
@@ -183,11 +183,6 @@ TEST_F(FileChange, CatalogueBytesReachTheScriptUnchangedOrNotAtAll) {
     click(form4()->Button4);
     if (loneBytePasses) {
         EXPECT_TRUE(platform_.boxes().empty());
-        const QByteArray bytes = script::scriptFileBytes(preview());
-        EXPECT_TRUE(bytes.contains("/tpa/preset/system/sound/bad\xA9.mid\r\n"));
-        EXPECT_TRUE(
-            bytes.contains("gdfswrite:000000AA30\xA9"
-                           "31FFFF"));
     } else {
         const QStringList errors = errorTexts();
         ASSERT_EQ(errors.size(), 2);
@@ -202,14 +197,23 @@ TEST_F(FileChange, CatalogueBytesReachTheScriptUnchangedOrNotAtAll) {
     click(form4()->Button2);
     form4()->ComboBox2->setCurrentIndex(1);
     click(form4()->Button4);
-    const QByteArray bytes = script::scriptFileBytes(preview());
+    EXPECT_EQ(platform_.boxes().size(), loneBytePasses ? 0u : 2u);
+
+    // Handed back and saved by the script generator.
+    click(form4()->Button5);
+    platform_.saveAnswers.push_back(path("out.txt"));
+    click(form3()->Button11);
+    const QByteArray bytes = readFile(path("out.txt"));
     EXPECT_TRUE(bytes.contains("/tpa/preset/system/sound/good\xC3\xA9.mid\r\n"))
         << bytes.toStdString();
     EXPECT_TRUE(
         bytes.contains("gdfswrite:000000AA30\xC3\xA9"
                        "31FFFF"))
         << bytes.toStdString();
-    EXPECT_EQ(platform_.boxes().size(), loneBytePasses ? 0u : 2u);
+    EXPECT_EQ(bytes.contains("/tpa/preset/system/sound/bad\xA9.mid\r\n"), loneBytePasses);
+    EXPECT_EQ(bytes.contains("gdfswrite:000000AA30\xA9"
+                             "31FFFF"),
+              loneBytePasses);
 }
 
 TEST_F(FileChange, RequiredExtensionComesFromTheFirstEntry) {
@@ -217,7 +221,7 @@ TEST_F(FileChange, RequiredExtensionComesFromTheFirstEntry) {
     create();
     click(form4()->RadioButton3);
     pick(form4()->ComboBox1, 1);
-    platform_.openAnswers = {localFile("p/x.gif")};
+    platform_.openAnswers = {file("p/x.gif")};
     click(form4()->Button1);
     EXPECT_EQ(platform_.openRequests.back().filter, "*.png");
     EXPECT_EQ(errorTexts(),
@@ -229,8 +233,8 @@ TEST_F(FileChange, EntriesAreUsedVerbatim) {
     create();
     EXPECT_EQ(items(form4()->ComboBox1), (QStringList{" bell ", "ring2.mid"}));
     // No extension on the first entry: files without one are required.
-    const QString local = localFile("t/plain");
-    localFile("t/plain.amr");
+    const QString local = file("t/plain");
+    file("t/plain.amr");
     platform_.openAnswers = {local};
     click(form4()->Button1);
     EXPECT_EQ(platform_.openRequests.back().filter, "*");
@@ -247,7 +251,7 @@ TEST_F(FileChange, AddWithoutAnEntryIsRefused) {
     create();
     for (const char* radio : {"RadioButton3", "RadioButton4"}) {
         click(child<QRadioButton>(form4(), radio));
-        platform_.openAnswers = {localFile("p/noext")};
+        platform_.openAnswers = {file("p/noext")};
         platform_.clearBoxes();
         click(form4()->Button1);
         ASSERT_TRUE(form4()->Button2->isEnabled()) << radio;
@@ -274,7 +278,7 @@ TEST_F(FileChange, AddNewFramesKeepsTheListDisabled) {
 TEST_F(FileChange, ResetForgetsTheFileAndItsHint) {
     create();
     click(form4()->RadioButton3);
-    platform_.openAnswers = {localFile("p/x.png")};
+    platform_.openAnswers = {file("p/x.png")};
     click(form4()->Button1);
     click(form4()->Button3);
     EXPECT_TRUE(form4()->RadioButton1->isChecked());
@@ -288,7 +292,7 @@ TEST_F(FileChange, ResetForgetsTheFileAndItsHint) {
 TEST_F(FileChange, DeleteKindsDoNotChangeTheLinesAndLanguagesShareTheDialog) {
     create();
     click(form4()->RadioButton3);
-    platform_.openAnswers = {localFile("l/x.lng"), localFile("p/pic.png")};
+    platform_.openAnswers = {file("l/x.lng"), file("p/pic.png")};
     click(form4()->Button9);  // the Languages Open leaves its filter set
     click(form4()->Button1);
     EXPECT_EQ(errorTexts(), QStringList{"Could not open .t9 file! Note: .lng and .t9 file must "

@@ -24,9 +24,7 @@ class AdvancedTest : public GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
-        // The main window is created first and reads these.
-        writeFile(dir_.path(), "cda/models.cdt", "K750\r\n");
-        writeFile(dir_.path(), "tpa/preset/custom/customize.xml", "<customize/>\r\n");
+        writeStartupFiles();
         writeFile(dir_.path(), "cda/sound.cdt", "ring1.mid\r\nring2.mid\r\n");
         writeFile(dir_.path(), "cda/clipart.cdt", "clip1.png\r\nclip2.png\r\n");
         writeFile(dir_.path(), "cda/frames.cdt", "frame1.png\r\n");
@@ -43,12 +41,6 @@ protected:
         ASSERT_TRUE(form3()->isEnabled());
         click(form3()->Button12);
         ASSERT_TRUE(form4()->isVisible());
-    }
-
-    // Creates a file in the temporary folder and returns its local path.
-    QString localFile(const QString& relative) {
-        writeFile(dir_.path(), relative, "x");
-        return QDir::toNativeSeparators(path(relative));
     }
 
     QString preview() { return form4()->Memo1->wholeText(); }

@@ -21,8 +21,8 @@ QStringList replacementOf(const QString& local, const QString& name) {
 
 TEST_F(Languages, LanguageFileWithItsT9CompanionGivesSixLines) {
     create();
-    const QString lng = localFile("lang/czech.lng");
-    const QString t9 = localFile("lang/czech.t9");
+    const QString lng = file("lang/czech.lng");
+    const QString t9 = file("lang/czech.t9");
     platform_.openAnswers = {lng};
     click(form4()->Button9);
     EXPECT_EQ(platform_.openRequests.back().filter, "*.lng");
@@ -42,8 +42,8 @@ TEST_F(Languages, LanguageFileWithItsT9CompanionGivesSixLines) {
 
 TEST_F(Languages, UntickedT9GivesTheLanguageLinesOnly) {
     create();
-    const QString lng = localFile("lang/czech.lng");
-    localFile("lang/czech.t9");
+    const QString lng = file("lang/czech.lng");
+    file("lang/czech.t9");
     platform_.openAnswers = {lng};
     click(form4()->Button9);
     click(form4()->CheckBox7);
@@ -54,7 +54,7 @@ TEST_F(Languages, UntickedT9GivesTheLanguageLinesOnly) {
 
 TEST_F(Languages, LanguageFileWithoutCompanionIsTakenAlone) {
     create();
-    const QString lng = localFile("a/long/chain/of/nested/folders/here/czech.lng");
+    const QString lng = file("a/long/chain/of/nested/folders/here/czech.lng");
     platform_.openAnswers = {lng};
     click(form4()->Button9);
     EXPECT_EQ(errorTexts(), QStringList{kT9Message});
@@ -70,10 +70,10 @@ TEST_F(Languages, LanguageFileWithoutCompanionIsTakenAlone) {
 
 TEST_F(Languages, ExtensionsAreExact) {
     create();
-    platform_.openAnswers = {localFile("l/CZECH.LNG")};
+    platform_.openAnswers = {file("l/CZECH.LNG")};
     click(form4()->Button9);
     click(form4()->RadioButton7);
-    platform_.openAnswers = {localFile("l/dict.T9")};
+    platform_.openAnswers = {file("l/dict.T9")};
     click(form4()->Button11);
     EXPECT_EQ(platform_.openRequests.back().filter, "*.t9");
     EXPECT_EQ(errorTexts(),
@@ -89,7 +89,7 @@ TEST_F(Languages, WriteT9OnlyPutsTheSingleFile) {
     EXPECT_FALSE(form4()->Button9->isEnabled());
     EXPECT_TRUE(form4()->LabeledEdit3->isEnabled());
     EXPECT_TRUE(form4()->Button11->isEnabled());
-    const QString t9 = localFile("l/dict.t9");
+    const QString t9 = file("l/dict.t9");
     platform_.openAnswers = {t9};
     click(form4()->Button11);
     EXPECT_EQ(form4()->LabeledEdit3->toolTip(), t9);
@@ -100,8 +100,8 @@ TEST_F(Languages, WriteT9OnlyPutsTheSingleFile) {
 
 TEST_F(Languages, ModeSwitchDropsTheCompanionUntilTheNextOpen) {
     create();
-    const QString lng = localFile("lang/czech.lng");
-    localFile("lang/czech.t9");
+    const QString lng = file("lang/czech.lng");
+    file("lang/czech.t9");
     platform_.openAnswers = {lng};
     click(form4()->Button9);
     click(form4()->RadioButton7);
@@ -129,7 +129,7 @@ TEST_F(Languages, AddForAModeWhoseFileWasNeverChosenIsRefused) {
     for (const Case& c : cases) {
         create();
         if (QString(c.openButton) == "Button11") click(form4()->RadioButton7);
-        platform_.openAnswers = {localFile(c.answer)};
+        platform_.openAnswers = {file(c.answer)};
         click(child<QPushButton>(form4(), c.openButton));
         click(child<QRadioButton>(form4(), c.addMode));
         ASSERT_TRUE(form4()->Button10->isEnabled());

@@ -39,6 +39,10 @@ TEST_F(AdvancedWindow, LayoutUsesTheDesignNamesAndPlaces) {
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->title(), g.title);
         EXPECT_EQ(box->geometry(), g.rect) << g.name;
+        for (QWidget* inside : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(box->rect().contains(inside->geometry()))
+                << inside->objectName().toStdString();
+        }
     }
 
     EXPECT_TRUE(form->Memo1->isReadOnly());
@@ -255,7 +259,7 @@ TEST_F(AdvancedWindow, TextsOutsideTheCharacterSetAreRefused) {
     const QString c = characterOutsideCodePage();
     const QStringList files = {"lang/" + c + ".lng", "lang/" + c + ".t9", "pics/" + c + ".png"};
     if (systemCodePage() == CodePage::Windows1252) {  // Linux names no unpaired surrogate
-        for (const QString& file : files) localFile(file);
+        for (const QString& name : files) file(name);
     }
     const QString lng = QDir::toNativeSeparators(path(files[0]));
     const QString png = QDir::toNativeSeparators(path(files[2]));

@@ -63,15 +63,6 @@ protected:
         platform_.clearBoxes();
     }
 
-    // A file in the temporary folder; its path as the system writes it.
-    QString file(const QString& relative, const QByteArray& bytes = "MThd") {
-        writeFile(dir_.path(), relative, bytes);
-        return native(relative);
-    }
-    QString native(const QString& relative) const {
-        return QDir::toNativeSeparators(path(relative));
-    }
-
     void choose(QPushButton* open, const std::optional<QString>& answer) {
         platform_.openAnswers.push_back(answer);
         click(open);
@@ -719,6 +710,12 @@ TEST_F(ScriptGenerator, LayoutUsesTheDesignedNamesAndPlaces) {
         QWidget* widget = child<QWidget>(form, name);
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->geometry(), rect) << name;
+    }
+    for (QGroupBox* box : {form->GroupBox1, form->GroupBox2}) {
+        for (QWidget* inside : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(box->rect().contains(inside->geometry()))
+                << inside->objectName().toStdString();
+        }
     }
     for (LabeledEdit* edit : {form->Sms3, form->CameraLabel}) {
         EXPECT_EQ(edit->label->geometry().bottom() + 1 + 3, edit->edit->y());

@@ -19,6 +19,7 @@
 #include "advanced/ui/form4.h"
 #include "common/text8.h"
 #include "common/ui/labeled_edit.h"
+#include "main_window/ui/click_label.h"
 #include "main_window/ui/form1.h"
 #include "main_window/ui/list_box.h"
 #include "script/ui/form3.h"
@@ -126,14 +127,6 @@ protected:
     TForm3* form3() const { return windows_->set().form3; }
     TForm4* form4() const { return windows_->set().form4; }
 
-    // A file in the temporary folder; its path as the system writes it.
-    QString file(const QString& relative, const QByteArray& bytes = "x") {
-        writeFile(dir_.path(), relative, bytes);
-        return native(relative);
-    }
-    QString native(const QString& relative) const {
-        return QDir::toNativeSeparators(path(relative));
-    }
     // The local path line a script holds for a file of the temporary folder.
     QByteArray local(const QString& relative) const { return toSystem8(native(relative)); }
 

@@ -18,6 +18,7 @@
 #include "common/app_title.h"
 #include "common/file_io.h"
 #include "common/ui/jpeg_picture.h"
+#include "main_window/ui/click_label.h"
 #include "main_window/ui/form1.h"
 #include "main_window/ui/list_box.h"
 #include "script/ui/form3.h"
@@ -106,15 +107,11 @@ protected:
 
     QByteArray customizeBytes() const { return readFile(path(kCustomize)); }
 
-    QString nativePath(const char* relative) const {
-        return QDir::toNativeSeparators(path(QLatin1String(relative)));
-    }
-
     // The error box for a file of the folder that does not exist.
     QString cannotOpenBox(const char* relative) const {
         const QString text =
             QStringLiteral("Cannot open file \"%1\". %2")
-                .arg(nativePath(relative), notFoundReason(path(QLatin1String(relative))));
+                .arg(native(relative), notFoundReason(path(QLatin1String(relative))));
         return text.endsWith(QLatin1Char('.')) ? text : text + QLatin1Char('.');
     }
 
@@ -466,7 +463,7 @@ TEST_P(UnreadModel, LeavesOnlyTheModel) {
         EXPECT_EQ(platform_.boxes()[0].text,
                   QStringLiteral("The model \"%1\" on line 2 of \"%2\" cannot name a catalogue "
                                  "file: %3.")
-                      .arg(model, nativePath("cda/models.cdt"), QLatin1String(GetParam().fault)));
+                      .arg(model, native("cda/models.cdt"), QLatin1String(GetParam().fault)));
     }
     EXPECT_EQ(form()->Model->text(), model);
     EXPECT_TRUE(form()->CDARev->text().isEmpty());
@@ -558,10 +555,10 @@ TEST_P(RefusedUpdate, ShowsTheBoxAndLeavesTheFile) {
     click(form()->Button1);
     ASSERT_EQ(platform_.boxes().size(), before + 1);
     const ScriptedPlatform::Box& box = platform_.boxes().back();
-    EXPECT_EQ(box.title, "Calvorn Trellan v2.05");
+    EXPECT_EQ(box.title, "Calvorn Trellan v" TRELLAN_VERSION);
     EXPECT_EQ(box.icon, MessageIcon::Error);
     EXPECT_EQ(box.text, QStringLiteral("Cannot create file \"%1\". %2.")
-                            .arg(nativePath(kCustomize), QLatin1String(GetParam().reason)));
+                            .arg(native(kCustomize), QLatin1String(GetParam().reason)));
     EXPECT_EQ(customizeBytes(), written);
     EXPECT_EQ(form()->Panel3->text(), kCheckSettings);
 
@@ -622,8 +619,7 @@ TEST_P(TemplateGone, UpdateWritesNothing) {
     EXPECT_EQ(form()->Panel3->text(), kUnreadable);
     click(form()->Button2);
     ASSERT_EQ(platform_.boxes().size(), 2u);
-    EXPECT_TRUE(
-        platform_.boxes()[0].text.startsWith("Cannot open file \"" + nativePath(kCustomize)));
+    EXPECT_TRUE(platform_.boxes()[0].text.startsWith("Cannot open file \"" + native(kCustomize)));
     EXPECT_EQ(platform_.boxes()[0].text, platform_.boxes()[1].text);
 }
 

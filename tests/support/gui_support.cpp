@@ -3,11 +3,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QDirIterator>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
 #include <QWidget>
+
+#include "support/sample_data.h"
 
 namespace trellan::testing {
 
@@ -64,18 +65,26 @@ void GuiTest::create() {
     windows_ = std::make_unique<Windows>(*context_);
 }
 
-void GuiTest::copySampleData() {
-    const QDir source(QStringLiteral(TRELLAN_DATA_DIR));
-    QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        writeFile(dir_.path(), source.relativeFilePath(file), readFile(file));
-    }
+QString GuiTest::native(const QString& relative) const {
+    return QDir::toNativeSeparators(path(relative));
 }
+
+QString GuiTest::file(const QString& relative, const QByteArray& bytes) {
+    writeFile(dir_.path(), relative, bytes);
+    return native(relative);
+}
+
+void GuiTest::copySampleData() { ASSERT_TRUE(testing::copySampleData(dir_.path())); }
 
 void GuiTest::writeAdvancedCatalogues() {
     writeFile(dir_.path(), "cda/sound.cdt", "ring.mid\r\n");
     writeFile(dir_.path(), "cda/bandlock.cdt", "01\r\nA\r\n#\r\n");
+}
+
+void GuiTest::writeStartupFiles() {
+    writeFile(dir_.path(), "cda/models.cdt", "K750\r\n");
+    writeFile(dir_.path(), "tpa/preset/custom/customize.xml", "<customize/>\r\n");
+    writeAdvancedCatalogues();
 }
 
 }  // namespace trellan::testing

@@ -50,11 +50,18 @@ protected:
     // Creates the window set; the data and program folders are the temp folder.
     void create();
     QString path(const QString& relative) const { return dir_.filePath(relative); }
+    // The path of a file of the temporary folder as a file dialog gives it.
+    QString native(const QString& relative) const;
+    // Writes a file into the temporary folder; its path as a file dialog gives it.
+    QString file(const QString& relative, const QByteArray& bytes = "x");
     // Copies the shipped sample data (cda/, tpa/) into the temporary folder.
     void copySampleData();
     // Writes the catalogues the advanced window reads at creation, so that
     // tests of other windows start without its error box.
     void writeAdvancedCatalogues();
+    // Writes every file the windows read at creation: a model list, customize.xml
+    // and the advanced window's catalogues. A fixture writes its own over them.
+    void writeStartupFiles();
 
     QTemporaryDir dir_;
     ScriptedPlatform platform_;

@@ -31,7 +31,7 @@ void BandLockGroup::load() {
     catalogue_ = host_.readCatalogue(kBandLockCatalogue);
     ComboBox2->clear();
     ComboBox2->clearEditText();
-    ComboBox2->addItems(advanced::bandLockNames(catalogue_.text));
+    ComboBox2->addItems(advanced::bandLockNames(catalogue_.texts()));
     if (ComboBox2->count() > 0) {
         ComboBox2->setCurrentIndex(0);
     }
@@ -39,7 +39,7 @@ void BandLockGroup::load() {
 
 void BandLockGroup::Button4Click() {
     const QString name = ComboBox2->currentText();
-    const advanced::BandLockLookup lookup = advanced::findBandLock(catalogue_.text, name);
+    const advanced::BandLockLookup lookup = advanced::findBandLock(catalogue_.texts(), name);
     switch (lookup.result) {
         case advanced::BandLockLookup::Result::UnknownName:
             host_.errorBox(QStringLiteral("No bandlock named \"%1\" in the list! "

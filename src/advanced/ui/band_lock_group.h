@@ -26,7 +26,7 @@ public:
 
 private:
     GroupHost& host_;
-    CatalogueText catalogue_;  // the design's hidden Memo2
+    CatalogueLines catalogue_;  // the design's hidden Memo2
 };
 
 }  // namespace trellan

@@ -100,12 +100,12 @@ void FileChangeGroup::loadNameList(FileChangeMode mode) {
     // A list that cannot be read is left empty, like the box.
     nameList_ = {};
     nameList_ = host_.readCatalogue(advanced::nameListFile(mode));
-    ComboBox1->addItems(nameList_.text);
-    if (!nameList_.text.isEmpty()) {
+    ComboBox1->addItems(nameList_.texts());
+    if (nameList_.size() > 0) {
         ComboBox1->setCurrentIndex(0);
     }
     // The first entry decides the extension of every entry.
-    requireExtension(script::extensionOf(nameList_.text.value(0)));
+    requireExtension(script::extensionOf(nameList_.text(0)));
     comboBox1Changed_ = false;
 }
 

@@ -64,8 +64,8 @@ private:
     advanced::FileChangeMode mode_ = advanced::FileChangeMode::ChangeSounds;
     QString requiredExtension_;
     QString chosenFile_;
-    QString amrCompanion_;    // the design's hidden Edit1
-    CatalogueText nameList_;  // the items of ComboBox1
+    QString amrCompanion_;     // the design's hidden Edit1
+    CatalogueLines nameList_;  // the items of ComboBox1
     // ComboBox1 changed since it was loaded or last picked from.
     bool comboBox1Changed_ = false;
 };

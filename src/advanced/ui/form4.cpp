@@ -81,13 +81,17 @@ void TForm4::buildWindowControls() {
     }
 }
 
+// Each group in turn, and the window's names for its controls.
 void TForm4::buildGroups() {
-    GroupBox1 = new FileChangeGroup(*host_, Panel1);
-    GroupBox2 = new BandLockGroup(*host_, Panel1);
-    GroupBox3 = new OptionsGroup(*host_, Panel1);
-    GroupBox5 = new LanguageGroup(*host_, Panel1);
-    GroupBox6 = new DeleteFileGroup(*host_, Panel1);
+    buildFileChangeGroup();
+    buildBandLockGroup();
+    buildOptionsGroup();
+    buildLanguageGroup();
+    buildDeleteFileGroup();
+}
 
+void TForm4::buildFileChangeGroup() {
+    GroupBox1 = new FileChangeGroup(*host_, Panel1);
     RadioButton1 = GroupBox1->RadioButton1;
     RadioButton2 = GroupBox1->RadioButton2;
     RadioButton3 = GroupBox1->RadioButton3;
@@ -99,10 +103,16 @@ void TForm4::buildGroups() {
     Button1 = GroupBox1->Button1;
     Button2 = GroupBox1->Button2;
     Button3 = GroupBox1->Button3;
+}
 
+void TForm4::buildBandLockGroup() {
+    GroupBox2 = new BandLockGroup(*host_, Panel1);
     ComboBox2 = GroupBox2->ComboBox2;
     Button4 = GroupBox2->Button4;
+}
 
+void TForm4::buildOptionsGroup() {
+    GroupBox3 = new OptionsGroup(*host_, Panel1);
     CheckBox1 = GroupBox3->CheckBox1;
     Label4 = GroupBox3->Label4;
     Edit2 = GroupBox3->Edit2;
@@ -119,7 +129,10 @@ void TForm4::buildGroups() {
     CheckBox5 = GroupBox3->CheckBox5;
     CheckBox6 = GroupBox3->CheckBox6;
     Button8 = GroupBox3->Button8;
+}
 
+void TForm4::buildLanguageGroup() {
+    GroupBox5 = new LanguageGroup(*host_, Panel1);
     RadioButton6 = GroupBox5->RadioButton6;
     RadioButton7 = GroupBox5->RadioButton7;
     CheckBox7 = GroupBox5->CheckBox7;
@@ -128,7 +141,10 @@ void TForm4::buildGroups() {
     LabeledEdit3 = GroupBox5->LabeledEdit3;
     Button11 = GroupBox5->Button11;
     Button10 = GroupBox5->Button10;
+}
 
+void TForm4::buildDeleteFileGroup() {
+    GroupBox6 = new DeleteFileGroup(*host_, Panel1);
     RadioButton8 = GroupBox6->RadioButton8;
     RadioButton9 = GroupBox6->RadioButton9;
     RadioButton11 = GroupBox6->RadioButton11;

@@ -168,6 +168,11 @@ protected:
 private:
     void buildWindowControls();
     void buildGroups();
+    void buildFileChangeGroup();
+    void buildBandLockGroup();
+    void buildOptionsGroup();
+    void buildLanguageGroup();
+    void buildDeleteFileGroup();
     void connectHandlers();
     void closeWindow();
 

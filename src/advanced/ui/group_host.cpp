@@ -5,7 +5,6 @@
 #include <QPushButton>
 
 #include "common/file_io.h"
-#include "common/lines.h"
 #include "common/text8.h"
 #include "common/ui/platform.h"
 #include "script/script_file.h"
@@ -33,23 +32,18 @@ void GroupHost::appendStatus(const QString& line) { status_->appendPlainText(lin
 
 void GroupHost::enableHandBack() { handBack_->setEnabled(true); }
 
-CatalogueText GroupHost::readCatalogue(const QString& relative) const {
-    CatalogueText catalogue;
-    catalogue.bytes = splitLines(readWholeFile(programFolder_ + relative)).lines;
-    for (const QByteArray& line : catalogue.bytes) {
-        catalogue.text << fromSystem8(line);
-    }
-    return catalogue;
+CatalogueLines GroupHost::readCatalogue(const QString& relative) const {
+    return trellan::readCatalogue(programFolder_ + relative);
 }
 
-bool GroupHost::lineReachesScript(const CatalogueText& catalogue, qsizetype line,
+bool GroupHost::lineReachesScript(const CatalogueLines& catalogue, qsizetype line,
                                   const QString& relative) {
-    if (passesThroughSystem8(catalogue.bytes.at(static_cast<std::size_t>(line)))) {
+    if (passesThroughSystem8(catalogue.at(line))) {
         return true;
     }
     errorBox(QStringLiteral("\"%1\" in %2 holds characters that cannot be written to a script "
                             "unchanged! Please correct them in %2.")
-                 .arg(catalogue.text.at(line), QFileInfo(relative).fileName()));
+                 .arg(catalogue.text(line), QFileInfo(relative).fileName()));
     return false;
 }
 

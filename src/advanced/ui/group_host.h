@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
-#include <vector>
 
+#include "common/catalogue_file.h"
 #include "common/ui/open_dialog.h"
 
 class QPlainTextEdit;
@@ -16,12 +15,6 @@ namespace trellan {
 
 class Platform;
 class ScriptPreview;
-
-// A catalogue beside the program as read: each line's bytes, and its text for display.
-struct CatalogueText {
-    std::vector<QByteArray> bytes;
-    QStringList text;
-};
 
 // What the advanced window gives its five groups: the platform, the program
 // folder the catalogues lie in, the one open dialog, and the script preview,
@@ -41,10 +34,11 @@ public:
     void enableHandBack();
 
     // Reads programFolder + `relative`; throws Failure when it cannot.
-    CatalogueText readCatalogue(const QString& relative) const;
+    CatalogueLines readCatalogue(const QString& relative) const;
     // Refuses, with an "Error" box naming the catalogue, a line whose bytes would not
     // come out of the preview unchanged; true when it passes.
-    bool lineReachesScript(const CatalogueText& catalogue, qsizetype line, const QString& relative);
+    bool lineReachesScript(const CatalogueLines& catalogue, qsizetype line,
+                           const QString& relative);
 
     // Refuses, with an "Error" box naming it, a path or typed text that holds a
     // character no script file can; true when it passes.

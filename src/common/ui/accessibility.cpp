@@ -1,7 +1,9 @@
 #include "common/ui/accessibility.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLatin1String>
+#include <QLineEdit>
 #include <QList>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -113,6 +115,10 @@ void makeAccessible(QWidget* window, std::span<const ControlText> texts) {
         Q_ASSERT_X(found.size() == 1, "makeAccessible", text.objectName);
         for (QWidget* control : found) {
             control->setAccessibleName(QString::fromUtf8(text.name));
+            // A reader meets an editable combo box's line as a part of its own.
+            if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit()) {
+                combo->lineEdit()->setAccessibleName(QString::fromUtf8(text.name));
+            }
             if (text.description != nullptr) {
                 control->setAccessibleDescription(QString::fromUtf8(text.description));
             }

@@ -22,6 +22,7 @@
 #include "main_window/catalogue.h"
 #include "main_window/customize_xml.h"
 #include "main_window/links.h"
+#include "main_window/ui/click_label.h"
 #include "main_window/ui/form1_texts.h"
 #include "main_window/ui/list_box.h"
 
@@ -173,6 +174,14 @@ void TForm1::buildLeftColumn() {
 }
 
 void TForm1::buildRightColumn() {
+    buildInfoPairs();
+    buildCameraChoice();
+    buildPhotographs();
+    buildBottomRow();
+}
+
+// Seven caption/value pairs; the values are empty until an entry is chosen.
+void TForm1::buildInfoPairs() {
     struct Pair {
         QLabel** caption;
         const char* captionName;
@@ -196,7 +205,9 @@ void TForm1::buildRightColumn() {
         *pair.value = captioned<QLabel>(GroupBox2, QLatin1String(pair.valueName), QString(),
                                         QRect(80, pair.y, 212, 14));
     }
+}
 
+void TForm1::buildCameraChoice() {
     Label14 = captioned<QLabel>(GroupBox2, QStringLiteral("Label14"),
                                 QStringLiteral("Camera shutter sound:"), QPoint(8, 168));
     CameraOn = captioned<QRadioButton>(GroupBox2, QStringLiteral("CameraOn"), QStringLiteral("On"),
@@ -205,7 +216,14 @@ void TForm1::buildRightColumn() {
         captioned<QRadioButton>(GroupBox2, QStringLiteral("CameraOff"),
                                 QStringLiteral("Off (in silent mode)"), QRect(168, 166, 124, 17));
     CameraOff->setChecked(true);
+    for (QWidget* control : std::initializer_list<QWidget*>{CameraOn, CameraOff}) {
+        // The row is full: a wider caption takes a smaller font, never a wider control.
+        fitCaption(control, control->width());
+    }
+}
 
+// The white frame with the phone pictures stacked at one place.
+void TForm1::buildPhotographs() {
     Panel7 = placed<QFrame>(GroupBox2, QStringLiteral("Panel7"), QRect(296, 16, 109, 173));
     fillBackground(Panel7, Qt::white, Qt::black);
     // Created bottom to top, so NoImage lies on top of the photographs.
@@ -221,7 +239,10 @@ void TForm1::buildRightColumn() {
     Z1010 = phone("Z1010", ":/assets/z1010.jpg");
     Z800 = phone("Z800", ":/assets/z800.jpg");
     NoImage = phone("NoImage", ":/assets/noimage.jpg");
+}
 
+// The three buttons and the camera icons beside them.
+void TForm1::buildBottomRow() {
     Button1 =
         captioned<QPushButton>(GroupBox2, QStringLiteral("Button1"),
                                QStringLiteral("Update customize.xml"), QRect(8, 192, 113, 25));
@@ -229,9 +250,8 @@ void TForm1::buildRightColumn() {
                                      QStringLiteral("Clear all fields"), QRect(120, 192, 81, 25));
     Button3 = captioned<QPushButton>(GroupBox2, QStringLiteral("Button3"),
                                      QStringLiteral("Script generator"), QRect(200, 192, 89, 25));
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{CameraOn, CameraOff, Button1, Button2, Button3}) {
-        // The row is full: a wider caption takes a smaller font, never a wider control.
+    for (QWidget* control : std::initializer_list<QWidget*>{Button1, Button2, Button3}) {
+        // Full too, as the camera choice's row.
         fitCaption(control, control->width());
     }
     Cam = placedPicture(GroupBox2, QStringLiteral("Cam"), QStringLiteral(":/assets/cam.jpg"),
@@ -268,8 +288,7 @@ void TForm1::FormCreate() {
     models_ = CatalogueLines();
     fileSystemRows_.clear();
 
-    const QString base = dataFolder_;
-    models_ = readModelCatalogue(base);
+    models_ = readModelCatalogue(dataFolder_);
     QStringList rows;
     rows.reserve(models_.size());
     for (qsizetype i = 0; i < models_.size(); ++i) {
@@ -277,7 +296,7 @@ void TForm1::FormCreate() {
     }
     ListBox1->addItems(rows);
 
-    template_ = splitLines(readWholeFile(customizeXmlPath(base)));
+    template_ = splitLines(readWholeFile(customizeXmlPath(dataFolder_)));
 
     chosen_ = {};
     showChosen();

@@ -117,6 +117,10 @@ private:
     void buildTopBand();
     void buildLeftColumn();
     void buildRightColumn();
+    void buildInfoPairs();
+    void buildCameraChoice();
+    void buildPhotographs();
+    void buildBottomRow();
     void connectHandlers();
     void openLink(const QString& target);
     void setStatus(const QString& text);

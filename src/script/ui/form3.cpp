@@ -81,6 +81,24 @@ void TForm3::createControls() {
     Panel1 = panel(this, QStringLiteral("Panel1"), QFrame::Raised, QRect());
     layout->addWidget(Panel1);
 
+    createAlertGroup();
+    createCameraGroup();
+    createButtonColumn();
+    createPreviewAndWarnings();
+    Edit7 = hiddenEdit(Panel1, QStringLiteral("Edit7"));
+
+    for (const AlertRow& row : rows_) {
+        fitCaption(row.open);
+    }
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             RadioButton3, RadioButton1, RadioButton2, Button7, Button10, Button12, Button11,
+             Button8, Button9, Label5, Label6}) {
+        fitCaption(control);
+    }
+}
+
+// "Replace SMS sounds": the column captions and the six sound rows.
+void TForm3::createAlertGroup() {
     GroupBox1 = captioned<QGroupBox>(Panel1, QStringLiteral("GroupBox1"),
                                      QStringLiteral("Replace SMS sounds "), QRect(8, 8, 369, 297));
     Label1 = captioned<QLabel>(GroupBox1, QStringLiteral("Label1"), QStringLiteral("Filename"),
@@ -108,7 +126,10 @@ void TForm3::createControls() {
         *amrEdit[i] = hiddenEdit(Panel1, QStringLiteral("Edit") + n);
         rows_[i] = AlertRow{*sms[i], *open[i], *midi[i], *amr[i], *amrEdit[i], {}, {}};
     }
+}
 
+// "Camera sound": the three choices, the state icons and the chosen file.
+void TForm3::createCameraGroup() {
     GroupBox2 = captioned<QGroupBox>(Panel1, QStringLiteral("GroupBox2"),
                                      QStringLiteral("Camera sound "), QRect(8, 312, 225, 137));
     RadioButton3 = captioned<QRadioButton>(GroupBox2, QStringLiteral("RadioButton3"),
@@ -132,7 +153,9 @@ void TForm3::createControls() {
     CameraLabel->setReadOnly(true);
     Button7 = captioned<QPushButton>(GroupBox2, QStringLiteral("Button7"),
                                      QStringLiteral("Open..."), QRect(144, 104, 75, 21));
+}
 
+void TForm3::createButtonColumn() {
     auto button = [this](const QString& name, const QString& caption, int y) {
         return captioned<QPushButton>(Panel1, name, caption, QRect(240, y, 137, 25));
     };
@@ -141,7 +164,10 @@ void TForm3::createControls() {
     Button11 = button(QStringLiteral("Button11"), QStringLiteral("Save"), 376);
     Button8 = button(QStringLiteral("Button8"), QStringLiteral("Reset"), 400);
     Button9 = button(QStringLiteral("Button9"), QStringLiteral("Close"), 424);
+}
 
+// The script preview and the two warning stripes under it.
+void TForm3::createPreviewAndWarnings() {
     Label4 = captioned<QLabel>(Panel1, QStringLiteral("Label4"), QStringLiteral("Script Preview"),
                                QPoint(8, 456));
     Memo1 = placed<ScriptPreview>(Panel1, QStringLiteral("Memo1"), QRect(8, 472, 369, 105));
@@ -159,17 +185,6 @@ void TForm3::createControls() {
         QRect(32, 600, 313, 13));
     for (QLabel* warning : {Label5, Label6}) {
         paintAsWarning(warning);
-    }
-
-    Edit7 = hiddenEdit(Panel1, QStringLiteral("Edit7"));
-
-    for (const AlertRow& row : rows_) {
-        fitCaption(row.open);
-    }
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             RadioButton3, RadioButton1, RadioButton2, Button7, Button10, Button12, Button11,
-             Button8, Button9, Label5, Label6}) {
-        fitCaption(control);
     }
 }
 

@@ -142,6 +142,10 @@ private:
     };
 
     void createControls();
+    void createAlertGroup();
+    void createCameraGroup();
+    void createButtonColumn();
+    void createPreviewAndWarnings();
     void connectHandlers();
     void chooseAlertSound(AlertRow& row);
     // Shows in `edit` what became of a chosen MIDI file: "File does not exist!" in red,

@@ -4,6 +4,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "common/lines.h"
+
 namespace trellan {
 
 ScriptPreview::ScriptPreview(QWidget* parent) : QPlainTextEdit(parent) {
@@ -46,36 +48,18 @@ void ScriptPreview::appendLines(const QStringList& lines) {
     }
 }
 
-// Both conversions run in one pass over the text: QString::replace with a text
-// of another length moves the rest of the string once per thousand matches,
-// which makes a long script quadratic.
-
 QString ScriptPreview::wholeText() const {
-    const QTextDocument* doc = document();
     // toRawText keeps non-breaking spaces that toPlainText would turn into blanks.
-    const QString raw = doc->toRawText();
-    // Each block but the last ends in one separator that becomes two characters;
-    // a line separator typed with Shift+Enter needs one more each.
-    qsizetype extra = doc->blockCount() - 1;
-    if (raw.contains(QChar::LineSeparator)) {  // a quick scan; counting is slow
-        extra += raw.count(QChar::LineSeparator);
-    }
-    QString text(raw.size() + extra, Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const QChar c : raw) {
-        // Both show as a line break and are saved as one.
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
-            *out++ = QLatin1Char('\r');
-            *out++ = QLatin1Char('\n');
-        } else {
-            *out++ = c;
-        }
-    }
-    text.truncate(out - text.constData());
-    return text;
+    QString raw = document()->toRawText();
+    // A line separator typed with Shift+Enter shows as a line break and is saved as
+    // one. Replacing one character by one keeps this a single pass over the text.
+    raw.replace(QChar::LineSeparator, QChar::ParagraphSeparator);
+    return joinLines<QString>(QStringView(raw).split(QChar::ParagraphSeparator), false);
 }
 
 void ScriptPreview::setWholeText(const QString& text) {
+    // One pass: QString::replace with a shorter text moves the rest of the string
+    // once per thousand matches, which would make a long script quadratic.
     QString plain(text.size(), Qt::Uninitialized);
     QChar* out = plain.data();
     const QChar* end = text.constData() + text.size();
