@@ -37,9 +37,6 @@
 #include "support/gui_support.h"
 #include "support/write_fault.h"
 
-// QString in failure messages as text.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << text.toStdString(); }
-
 namespace trellan::testing {
 namespace {
 
