@@ -29,6 +29,7 @@
 #include "about/ui/form2.h"
 #include "advanced/ui/form4.h"
 #include "common/ui/jpeg_picture.h"
+#include "main_window/ui/click_label.h"
 #include "main_window/ui/form1.h"
 #include "main_window/ui/list_box.h"
 #include "script/ui/form3.h"
