@@ -166,6 +166,9 @@ TEST_F(MainWindowTest, WindowIsFixedWithoutMaximiseAndStaysShownAfterClear) {
     start();
     EXPECT_EQ(form()->frameGeometry().size(), QSize(771, 342));
     EXPECT_EQ(form()->Image1->size(), QSize(225, 57));  // the whole logo
+    // The photographs lie one upon another in their frame.
+    const auto photographs = form()->Panel7->findChildren<JpegPicture*>();
+    expectTidyLayout(form(), {photographs.begin(), photographs.end()});
     EXPECT_EQ(form()->minimumSize(), form()->maximumSize());
     EXPECT_EQ(form()->windowTitle(), kAppTitle);
     const Qt::WindowFlags flags = form()->windowFlags();

@@ -47,6 +47,29 @@ bool tabTo(QWidget* target) {
     return true;
 }
 
+void expectTidyLayout(QWidget* window, const QWidgetList& overlapping) {
+    const QWidgetList parents = window->findChildren<QWidget*>() << window;
+    for (const QWidget* parent : parents) {
+        QWidgetList shown;  // Qt's own parts of a control are named qt_...
+        for (QWidget* c : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QString name = c->objectName();
+            if (!c->isHidden() && !name.isEmpty() && !name.startsWith(QLatin1String("qt_"))) {
+                shown << c;
+            }
+        }
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            const std::string name = shown[i]->objectName().toStdString();
+            EXPECT_TRUE(parent->rect().contains(shown[i]->geometry())) << name;
+            for (qsizetype j = i + 1; j < shown.size(); ++j) {
+                const QRect both = shown[i]->geometry() & shown[j]->geometry();
+                EXPECT_TRUE(std::min(both.width(), both.height()) <= 1 ||
+                            (overlapping.contains(shown[i]) && overlapping.contains(shown[j])))
+                    << name << " overlaps " << shown[j]->objectName().toStdString();
+            }
+        }
+    }
+}
+
 void GuiTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
     savedCurrent_ = QDir::currentPath();

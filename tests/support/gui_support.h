@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QTemporaryDir>
+#include <QWidgetList>
 #include <memory>
 
 #include "app/ui/window_set.h"
@@ -40,6 +41,10 @@ void pick(QComboBox* box, int index);
 // Presses Tab until `target` has the focus, as a keyboard user does; false, with
 // a test failure, when a round of the window goes by without reaching it.
 bool tabTo(QWidget* target);
+// What every window's design keeps: each named control lies inside its parent, and no
+// two shown controls of one parent overlap (neighbours may share their edge's pixel
+// line), but those the design lays over each other, `overlapping`.
+void expectTidyLayout(QWidget* window, const QWidgetList& overlapping = {});
 
 // A temporary working folder with the program's four windows created against
 // it and the scripted platform. Subclasses fill the folder before create().
