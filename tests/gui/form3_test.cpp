@@ -1,10 +1,8 @@
 #include "script/ui/form3.h"
 
-#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -662,13 +660,6 @@ TEST_F(ScriptGenerator, CloseOnlyHides) {
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(windows_->set().form3, form);
     EXPECT_EQ(form->Memo1->wholeText(), "kept");
-}
-
-// The frame's close button, delivered as the window system does it.
-void closeFromFrame(QWidget* window) {
-    QCloseEvent event;
-    QSpontaneKeyEvent::setSpontaneous(&event);
-    QCoreApplication::sendEvent(window->windowHandle(), &event);
 }
 
 TEST_F(ScriptGenerator, FrameCloseIsRefusedWhileTheAdvancedWindowIsOpen) {

@@ -3,12 +3,10 @@
 // files and window states. TRELLAN_SOAK_SEED replays a run, TRELLAN_SOAK_ACTIONS
 // sets its length.
 
-#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDirIterator>
 #include <QGuiApplication>
@@ -175,12 +173,6 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
     }
 }
 
-void closeFromFrame(QWidget* window) {
-    QCloseEvent event;
-    QSpontaneKeyEvent::setSpontaneous(&event);
-    QCoreApplication::sendEvent(window->windowHandle(), &event);
-}
-
 bool clickable(const QWidget* widget) { return widget->isVisible() && widget->isEnabled(); }
 // A control's own enabled state, whether or not its window is disabled.
 bool enabled(const QWidget* widget) { return widget->isEnabledTo(widget->window()); }
@@ -261,9 +253,6 @@ protected:
         QString text;
         for (int n = below(9); n > 0; --n) text += typed[below(typed.size())];
         return text;
-    }
-    QString native(const QString& relative) const {
-        return QDir::toNativeSeparators(path(relative));
     }
 
     void prepare();

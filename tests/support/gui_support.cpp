@@ -1,6 +1,9 @@
 #include "support/gui_support.h"
 
+#include <QtTest/qtestspontaneevent.h>
+
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QListWidget>
@@ -27,6 +30,12 @@ void chooseRow(QListWidget* list, int row) {
 
 void clickRadio(QRadioButton* radio) {
     QTest::mouseClick(radio, Qt::LeftButton, Qt::NoModifier, QPoint(8, radio->height() / 2));
+}
+
+void closeFromFrame(QWidget* window) {
+    QCloseEvent event;
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    QCoreApplication::sendEvent(window->windowHandle(), &event);
 }
 
 void pick(QComboBox* box, int index) {

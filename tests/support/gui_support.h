@@ -36,6 +36,8 @@ void click(QWidget* widget);
 void chooseRow(QListWidget* list, int row);
 // A click on a radio button's indicator.
 void clickRadio(QRadioButton* radio);
+// The frame's close button, delivered as the window system does it.
+void closeFromFrame(QWidget* window);
 // Selects an entry of a drop-down list as the user does, with the arrow keys.
 void pick(QComboBox* box, int index);
 // Presses Tab until `target` has the focus, as a keyboard user does; false, with
