@@ -4,13 +4,16 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSysInfo>
 #include <QTemporaryDir>
 #include <optional>
 #include <string>
 
+#include "support/test_files.h"
+
 namespace trellan {
 namespace {
+
+using testing::kWindows;
 
 // "%T" in arguments and folders stands for the temporary current folder, which
 // holds the folder "data" and the file "file.txt".
@@ -110,7 +113,7 @@ struct DecodeCase {
 class ArgumentDecodeTest : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(ArgumentDecodeTest, ShowsInvalidBytes) {
-    if (QSysInfo::productType() == QLatin1String("windows")) {
+    if (kWindows) {
         GTEST_SKIP() << "Windows hands the arguments over in UTF-16 (native::wideArguments)";
     }
     const Argument argument = decodeArgument(GetParam().bytes);

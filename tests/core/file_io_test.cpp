@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 
 #include "common/dialog_filter.h"
-#include "common/failure.h"
 #include "main_window/customize_xml.h"
 #include "script/script_file.h"
 #include "support/test_files.h"
@@ -23,17 +22,9 @@
 namespace trellan {
 namespace {
 
+using testing::failureOf;
 using testing::readFile;
 using testing::writeFile;
-
-QString failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Failure& failure) {
-        return failure.text();
-    }
-    return {};
-}
 
 class FileIo : public ::testing::Test {
 protected:

@@ -4,7 +4,6 @@
 
 #include <QFileInfo>
 #include <QProcess>
-#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QThread>
 #include <optional>
@@ -15,7 +14,7 @@
 namespace trellan {
 namespace {
 
-bool onWindows() { return QSysInfo::productType() == QLatin1String("windows"); }
+using testing::kWindows;
 
 struct Ended {
     int status = -1;
@@ -59,9 +58,7 @@ TEST_P(ProgramTest, AnswersOnTheConsole) {
     const Ended ended = run(TRELLAN_PROGRAM, arguments, folder.path());
     EXPECT_EQ(ended.status, c.status) << ended.err.toStdString();
     // Standard output and error are text streams on Windows.
-    const auto lines = [](QByteArray text) {
-        return text.replace("\n", onWindows() ? "\r\n" : "\n");
-    };
+    const auto lines = [](QByteArray text) { return text.replace("\n", kWindows ? "\r\n" : "\n"); };
     EXPECT_TRUE(ended.out.startsWith(lines(c.out))) << ended.out.toStdString();
     EXPECT_EQ(ended.out.isEmpty(), c.out.isEmpty());
     if (c.err) {
@@ -99,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Program, RefusesAFolderNameTheCharacterSetCannotHold) {
-    if (onWindows()) {
+    if (kWindows) {
         GTEST_SKIP() << "Windows hands the arguments over in UTF-16: every name arrives whole";
     }
     QTemporaryDir folder;

@@ -8,7 +8,6 @@
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QSysInfo>
 #include <QTemporaryDir>
 #include <string>
 
@@ -17,9 +16,8 @@
 namespace trellan {
 namespace {
 
+using testing::kWindows;
 using testing::readFile;
-
-bool onWindows() { return QSysInfo::productType() == QLatin1String("windows"); }
 
 // The native store of the organisation "trellan-test" below a temporary
 // configuration folder, where it is a file; F names that file in shell lines.
@@ -59,9 +57,9 @@ TEST_F(RememberedFolderTest, KeptInTheNativeStore) {
     EXPECT_EQ(remembered().write(folder), std::nullopt);
     EXPECT_EQ(remembered().read(), folder);
     // Where QSettings keeps it: in the registry, or in Qt's INI file in UTF-8.
-    const QString key = onWindows() ? "HKEY_CURRENT_USER\\Software\\trellan-test\\store" : file();
+    const QString key = kWindows ? "HKEY_CURRENT_USER\\Software\\trellan-test\\store" : file();
     EXPECT_EQ(QSettings(key, QSettings::NativeFormat).value("dataFolder").toString(), folder);
-    if (!onWindows()) {
+    if (!kWindows) {
         EXPECT_EQ(readFile(file()), "[General]\ndataFolder=C:/setool2/caf\xC3\xA9\n");
     }
 }
@@ -80,7 +78,7 @@ class StoreFileTest : public RememberedFolderTest,
                       public ::testing::WithParamInterface<StoreCase> {};
 
 TEST_P(StoreFileTest, NeverStopsTheProgramNorWritesWhereItMustNot) {
-    if (onWindows()) {
+    if (kWindows) {
         GTEST_SKIP() << "Windows keeps the store in the registry, not in a file";
     }
     const StoreCase& c = GetParam();
@@ -133,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Qt's file dialogs keep their state in QtProject.conf, which is checked as the
 // store is; a lock held by a live process is given up after two seconds.
 TEST_F(RememberedFolderTest, QtsDialogSettingsNeverStopTheProgram) {
-    if (onWindows()) {
+    if (kWindows) {
         GTEST_SKIP() << "Windows keeps Qt's settings in the registry, not in a file";
     }
     const QString qtFile = config_.filePath("QtProject.conf");

@@ -77,6 +77,7 @@ TEST_F(AboutWindowTest, WholeTextFitsTheMemoWithoutScrolling) {
     EXPECT_LE(memo->cursorRect(end).bottom(), memo->viewport()->height());
     EXPECT_EQ(memo->size(), QSize(281, 193));
     EXPECT_EQ(form2()->frameGeometry().size(), QSize(304, 271));
+    expectTidyLayout(form2());
 }
 
 }  // namespace

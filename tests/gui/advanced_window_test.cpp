@@ -39,11 +39,9 @@ TEST_F(AdvancedWindow, LayoutUsesTheDesignNamesAndPlaces) {
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->title(), g.title);
         EXPECT_EQ(box->geometry(), g.rect) << g.name;
-        for (QWidget* inside : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            EXPECT_TRUE(box->rect().contains(inside->geometry()))
-                << inside->objectName().toStdString();
-        }
     }
+    // The single T9 file's "Open" lies 3 pixels over its edit.
+    expectTidyLayout(form, {form->LabeledEdit3->edit, form->Button11});
 
     EXPECT_TRUE(form->Memo1->isReadOnly());
     EXPECT_EQ(form->Memo1->geometry(), QRect(8, 400, 473, 73));

@@ -91,6 +91,11 @@ protected:
         writeFile(dir_.path(), kCustomize, customizeTemplate());
     }
 
+    void startWithSamples() {
+        writeSampleData();
+        start();
+    }
+
     void start() {
         writeAdvancedCatalogues();
         create();
@@ -135,8 +140,7 @@ protected:
 };
 
 TEST_F(MainWindowTest, StartsReadyToChooseAModel) {
-    writeSampleData();
-    start();
+    startWithSamples();
     TForm1* f = form();
     EXPECT_EQ(boxesMentioning("models.cdt") + boxesMentioning("customize.xml"), 0);
     EXPECT_EQ(f->Panel3->text(), kChooseModel);
@@ -162,10 +166,12 @@ TEST_F(MainWindowTest, StartsReadyToChooseAModel) {
 }
 
 TEST_F(MainWindowTest, WindowIsFixedWithoutMaximiseAndStaysShownAfterClear) {
-    writeSampleData();
-    start();
+    startWithSamples();
     EXPECT_EQ(form()->frameGeometry().size(), QSize(771, 342));
     EXPECT_EQ(form()->Image1->size(), QSize(225, 57));  // the whole logo
+    // The photographs lie one upon another in their frame.
+    const auto photographs = form()->Panel7->findChildren<JpegPicture*>();
+    expectTidyLayout(form(), {photographs.begin(), photographs.end()});
     EXPECT_EQ(form()->minimumSize(), form()->maximumSize());
     EXPECT_EQ(form()->windowTitle(), kAppTitle);
     const Qt::WindowFlags flags = form()->windowFlags();
@@ -178,8 +184,7 @@ TEST_F(MainWindowTest, WindowIsFixedWithoutMaximiseAndStaysShownAfterClear) {
 }
 
 TEST_F(MainWindowTest, NoCaptionIsClipped) {
-    writeSampleData();
-    start();
+    startWithSamples();
     for (QWidget* widget : form()->findChildren<QWidget*>()) {
         const bool captioned = qobject_cast<QPushButton*>(widget) != nullptr ||
                                qobject_cast<QRadioButton*>(widget) != nullptr ||
@@ -204,8 +209,7 @@ struct CameraCase {
 class UpdateCustomize : public MainWindowTest, public ::testing::WithParamInterface<CameraCase> {};
 
 TEST_P(UpdateCustomize, WritesTheChosenEntryAndCameraSound) {
-    writeSampleData();
-    start();
+    startWithSamples();
     chooseRow(form()->ListBox1, 0);
     EXPECT_EQ(form()->Panel3->text(), kChooseFs);
     EXPECT_FALSE(form()->Button1->isEnabled());
@@ -253,8 +257,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, ChoosingAnEntryShowsItsFields) {
-    writeSampleData();
-    start();
+    startWithSamples();
     chooseRow(form()->ListBox1, 0);
     ASSERT_EQ(form()->ListBox2->count(), 2);
     EXPECT_EQ(form()->ListBox2->item(1)->text(), "K750 Nordic");
@@ -277,8 +280,7 @@ TEST_F(MainWindowTest, ChoosingAnEntryShowsItsFields) {
 }
 
 TEST_F(MainWindowTest, ChoosingAnotherModelClearsEverything) {
-    writeSampleData();
-    start();
+    startWithSamples();
     chooseGenericK750();
     ASSERT_TRUE(form()->Button1->isEnabled());
     chooseRow(form()->ListBox1, 1);
@@ -294,8 +296,7 @@ TEST_F(MainWindowTest, ChoosingAnotherModelClearsEverything) {
 }
 
 TEST_F(MainWindowTest, KeysChooseAModelButTheProgramDoesNot) {
-    writeSampleData();
-    start();
+    startWithSamples();
     chooseRow(form()->ListBox1, 0);
     form()->ListBox1->setFocus();
     QTest::keyClick(form()->ListBox1, Qt::Key_Down);
@@ -319,8 +320,7 @@ struct GestureCase {
 class ListGestures : public MainWindowTest, public ::testing::WithParamInterface<GestureCase> {};
 
 TEST_P(ListGestures, TheSelectedModelIsTheChosenOne) {
-    writeSampleData();
-    start();
+    startWithSamples();
     ListBox* list = form()->ListBox1;
     GetParam().gesture(list);
     ASSERT_EQ(list->selectedItems().size(), 1);
@@ -394,8 +394,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.model); });
 
 TEST_F(MainWindowTest, ClearAllFieldsKeepsPictureCdaRevAndRadioButtons) {
-    writeSampleData();
-    start();
+    startWithSamples();
     chooseGenericK750();
     clickRadio(form()->CameraOn);
     writeFile(dir_.path(), "cda/models.cdt", "K750\r\nZ1010\r\n");
@@ -503,8 +502,7 @@ TEST_F(MainWindowTest, UnreadableTemplateNeverEnablesUpdate) {
 }
 
 TEST_F(MainWindowTest, FailedClearNeverWritesAnEmptyTemplate) {
-    writeSampleData();
-    start();
+    startWithSamples();
     chooseGenericK750();
     ASSERT_TRUE(form()->Button1->isEnabled());
     QFile::remove(path("cda/models.cdt"));
@@ -538,8 +536,7 @@ protected:
 };
 
 TEST_P(RefusedUpdate, ShowsTheBoxAndLeavesTheFile) {
-    writeSampleData();
-    start();
+    startWithSamples();
     chooseGenericK750();
     clickRadio(form()->CameraOn);
     click(form()->Button1);
@@ -607,8 +604,7 @@ struct GoneCase {
 class TemplateGone : public MainWindowTest, public ::testing::WithParamInterface<GoneCase> {};
 
 TEST_P(TemplateGone, UpdateWritesNothing) {
-    writeSampleData();
-    start();
+    startWithSamples();
     chooseGenericK750();
     const QString file = path(kCustomize);
     GetParam().remove(file);
@@ -650,8 +646,7 @@ TEST_F(MainWindowTest, ShortTemplateSaysWhatWasNotWritten) {
 }
 
 TEST_F(MainWindowTest, ChangedCurrentFolderDoesNotLoseTheCatalogues) {
-    writeSampleData();
-    start();
+    startWithSamples();
     QTemporaryDir elsewhere;
     ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
     const size_t before = platform_.boxes().size();
@@ -672,8 +667,7 @@ struct LinkCase {
 class LinkLabels : public MainWindowTest, public ::testing::WithParamInterface<LinkCase> {};
 
 TEST_P(LinkLabels, OpenTheirTargetAndReportFailure) {
-    writeSampleData();
-    start();
+    startWithSamples();
     QLabel* label = child<QLabel>(form(), QLatin1String(GetParam().label));
     ASSERT_NE(label, nullptr);
     const size_t before = platform_.boxes().size();
@@ -707,8 +701,7 @@ class PressableLabels : public MainWindowTest,
                         public ::testing::WithParamInterface<PressableCase> {};
 
 TEST_P(PressableLabels, SpaceEnterAndTheReadersPressEachClickOnceWithAFocusMark) {
-    writeSampleData();
-    start();
+    startWithSamples();
     form()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form()));
     auto* label = child<ClickLabel>(form(), QLatin1String(GetParam().label));
@@ -752,8 +745,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(MainWindowTest, ScriptGeneratorButtonShowsAndResetsIt) {
-    writeSampleData();
-    start();
+    startWithSamples();
     TForm3* form3 = windows_->set().form3;
     for (int press = 0; press < 2; ++press) {
         form3->Memo1->setWholeText(QStringLiteral("deletefile:/tpa/preset/x"));

@@ -3,12 +3,10 @@
 // files and window states. TRELLAN_SOAK_SEED replays a run, TRELLAN_SOAK_ACTIONS
 // sets its length.
 
-#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDirIterator>
 #include <QGuiApplication>
@@ -28,24 +26,15 @@
 
 #include "about/ui/form2.h"
 #include "advanced/ui/form4.h"
-#include "common/app_title.h"
-#include "common/file_io.h"
-#include "common/text8.h"
 #include "common/ui/jpeg_picture.h"
-#include "main_window/catalogue.h"
-#include "main_window/customize_xml.h"
 #include "main_window/ui/click_label.h"
 #include "main_window/ui/form1.h"
 #include "main_window/ui/list_box.h"
-#include "script/script_file.h"
 #include "script/ui/form3.h"
 #include "script/ui/script_preview.h"
 #include "support/code_page.h"
 #include "support/gui_support.h"
 #include "support/write_fault.h"
-
-// QString in failure messages as text.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << text.toStdString(); }
 
 namespace trellan::testing {
 namespace {
@@ -105,6 +94,37 @@ const QString kCustomFolder = QStringLiteral("tpa/preset/custom");
 
 const QString kTyped = QStringLiteral("0123456789 abcXYZ./\\-_#äöüé€\n");
 
+// The oracle's own reading of the files, from the rules of their formats.
+
+// The texts between line breaks (CR LF, LF or CR): a final break leaves an empty last one.
+QByteArrayList pieces(const QByteArray& bytes) {
+    return QByteArray(bytes).replace("\r\n", "\n").replace('\r', '\n').split('\n');
+}
+
+// A catalogue's lines: every line counts, a break after the last adds none.
+QByteArrayList catalogueLines(const QByteArray& bytes) {
+    QByteArrayList lines = pieces(bytes);
+    if (lines.back().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+// Text as the system's 8-bit set holds it: UTF-8, or Windows-1252, which is Latin-1
+// but for 0x80 to 0x9F. A character it lacks becomes "\x7F", which no file holds.
+QByteArray system8(const QString& text) {
+    if (systemCodePage() == CodePage::Utf8) return text.toUtf8();
+    static const QString high = QStringLiteral(
+        u"\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u008D"
+        u"\u017D\u008F\u0090\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A"
+        u"\u0153\u009D\u017E\u0178");
+    QByteArray bytes;
+    for (const QChar c : text) {
+        const qsizetype at = high.indexOf(c);
+        const bool latin1 = c.unicode() < 0x80 || (c.unicode() >= 0xA0 && c.unicode() <= 0xFF);
+        bytes += at >= 0 ? char(0x80 + at) : latin1 ? char(c.unicode()) : '\x7F';
+    }
+    return bytes;
+}
+
 using Tree = std::map<QString, QByteArray>;
 
 // Every file below `root`, by relative path, with its bytes.
@@ -127,7 +147,15 @@ std::string differences(const Tree& now, const Tree& expected) {
         if (other == expected.end()) {
             text += " new:" + file.toStdString();
         } else if (other->second != bytes) {
-            text += " changed:" + file.toStdString();
+            // The first line that differs, as it is and as it must be.
+            const QByteArrayList is = pieces(bytes), must = pieces(other->second);
+            qsizetype n = 0;
+            while (n < is.size() && n < must.size() && is[n] == must[n]) ++n;
+            text +=
+                " changed:" + file.toStdString() +
+                (is == must ? " (line ends)"
+                            : " line " + std::to_string(n + 1) + " \"" + is.value(n).toStdString() +
+                                  "\" not \"" + must.value(n).toStdString() + "\"");
         }
     }
     for (const auto& [file, bytes] : expected) {
@@ -143,12 +171,6 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
     if (message != QLatin1String("This plugin does not support raise()")) {
         previousHandler(type, context, message);
     }
-}
-
-void closeFromFrame(QWidget* window) {
-    QCloseEvent event;
-    QSpontaneKeyEvent::setSpontaneous(&event);
-    QCoreApplication::sendEvent(window->windowHandle(), &event);
 }
 
 bool clickable(const QWidget* widget) { return widget->isVisible() && widget->isEnabled(); }
@@ -183,11 +205,34 @@ struct MainModel {
     bool templateRead = false;
     QByteArray templateBytes;
     QByteArray model;
-    CatalogueLines variants;
-    std::vector<qsizetype> rows;
-    std::optional<FileSystemEntry> entry;
+    QByteArrayList variants;         // the chosen model's catalogue
+    std::vector<qsizetype> rows;     // its lines that ListBox2 lists
+    std::optional<qsizetype> entry;  // the line the chosen entry starts at
     QString status;
+
+    // Fields of the chosen entry: 0 file system, country, operator, CDA number, revision,
+    // 5 languages; past the end of the catalogue a field is empty.
+    QByteArray field(qsizetype k) const { return variants.value(*entry + k); }
 };
+
+// customize.xml after "Update": lines 6 to 11 and 71 put in where the file has them,
+// every other line as it was, CR LF between lines.
+QByteArray customized(const QByteArray& file, const MainModel& m, bool cameraOn) {
+    QByteArrayList lines = pieces(file);
+    const std::pair<qsizetype, QByteArray> put[] = {
+        {6, "      <cda-number>" + m.field(3) + "</cda-number>"},
+        {7, "      <cda-revision>" + m.field(4) + "</cda-revision>"},
+        {8, "      <model>" + m.model + "</model>"},
+        {9, "      <country>" + m.field(1) + "</country>"},
+        {10, "      <operator>" + m.field(2) + "</operator>"},
+        {11, "      <language-variant-name>" + m.field(0) + "</language-variant-name>"},
+        {71, cameraOn ? "        <suppress-camera-sound>false</suppress-camera-sound>"
+                      : "        <suppress-camera-sound>true</suppress-camera-sound>"}};
+    for (const auto& [at, line] : put) {
+        if (at < lines.size()) lines[at] = line;
+    }
+    return lines.join("\r\n");
+}
 
 class Soak : public GuiTest {
 protected:
@@ -208,9 +253,6 @@ protected:
         QString text;
         for (int n = below(9); n > 0; --n) text += typed[below(typed.size())];
         return text;
-    }
-    QString native(const QString& relative) const {
-        return QDir::toNativeSeparators(path(relative));
     }
 
     void prepare();
@@ -238,13 +280,20 @@ protected:
     void update();
     void save();
     void addAction(QPushButton* button);
+    static std::vector<Action> mainWindowActions();
+    static std::vector<Action> otherProgramActions();
+    static std::vector<Action> soundActions();
+    static std::vector<Action> generatorActions();
+    static std::vector<Action> fileChangeActions();
+    static std::vector<Action> optionActions();
+    static std::vector<Action> languageActions();
     static const std::vector<Action>& actions();
 
     std::mt19937 rng_;
     std::deque<std::string> recent_;  // the last actions, for the failure message
     size_t boxesBefore_ = 0;
     MainModel main_;
-    CatalogueLines models_;
+    QByteArrayList models_;
     bool saveEnabled_ = false;
     bool handBack_ = false;
     bool customizeReadOnly_ = false;
@@ -266,8 +315,14 @@ protected:
 
 void Soak::prepare() {
     copySampleData();
-    // A model whose catalogue is missing.
-    writeFile(dir_.path(), "cda/models.cdt", readFile(path("cda/models.cdt")) + "NoCatalogue\r\n");
+    // A model whose catalogue is missing, and one whose catalogue has all three line ends,
+    // "#" inside an entry, no end marker, a name that is an earlier country and one used
+    // twice (the first line that equals it wins), and a last entry cut short.
+    writeFile(dir_.path(), "cda/models.cdt",
+              readFile(path("cda/models.cdt")) + "NoCatalogue\r\nTricky\r\n");
+    writeFile(
+        dir_.path(), "cda/Tricky.cdt",
+        "A\nNordic\rOp\r\n#\nR1\nEN\n\nNordic\nB\nC\nD\nE\nF\nG\nA\nH\nI\nJ\nK\nL\nM\nTail\nLand");
     // Entries whose bytes no script may carry: they must be refused, never mangled.
     writeFile(dir_.path(), "cda/bandlock.cdt",
               "30\xA9"
@@ -291,7 +346,7 @@ void Soak::prepare() {
     // Taken before the current folder moves: "/work/data" on Windows means the current drive.
     dataDir_ = QDir(QStringLiteral(TRELLAN_DATA_DIR)).canonicalPath();
     data_ = snapshot(dataDir_);
-    models_ = readModelCatalogue(dir_.path());
+    models_ = catalogueLines(expected_["cda/models.cdt"]);
 
     ASSERT_TRUE(QDir::setCurrent(dir_.path()));
     previousHandler = qInstallMessageHandler(quietHandler);
@@ -334,12 +389,17 @@ void Soak::chooseModel() {
 }
 
 void Soak::modelChosen(int row) {
-    main_.model = models_.at(row).toByteArray();
+    main_.model = models_.at(row);
     main_.entry.reset();
     main_.rows.clear();
-    if (fileExists(variantCataloguePath(dir_.path(), main_.model))) {
-        main_.variants = readVariantCatalogue(dir_.path(), main_.model);
-        main_.rows = fileSystemLines(main_.variants);
+    const auto catalogue = expected_.find("cda/" + QString::fromUtf8(main_.model) + ".cdt");
+    if (catalogue != expected_.end()) {
+        // Lines 0, 7, 14, ... up to a "#" where the next entry would begin.
+        main_.variants = catalogueLines(catalogue->second);
+        for (qsizetype i = 0; i < main_.variants.size() && (i == 0 || main_.variants[i] != "#");
+             i += 7) {
+            main_.rows.push_back(i);
+        }
         main_.status = QStringLiteral("Please chose file system...");
     }
 }
@@ -353,7 +413,8 @@ void Soak::chooseEntry() {
 
 void Soak::entryChosen(int row) {
     const size_t line = static_cast<size_t>(row);
-    main_.entry = findFileSystemEntry(main_.variants, main_.variants.at(main_.rows.at(line)));
+    // The entry starts at the first line equal to the chosen one, whichever line that is.
+    main_.entry = main_.variants.indexOf(main_.variants.at(main_.rows.at(line)));
     main_.status = main_.templateRead
                        ? QStringLiteral("Check all settings, then hit \"Update\" button...")
                        : QStringLiteral(
@@ -385,20 +446,18 @@ void Soak::update() {
             "File \"customize.xml\" could not be read. Fix it, then hit \"Clear all fields\"...");
         return;
     }
-    const FileSystemEntry& e = *main_.entry;
-    Lines lines = splitLines(expected_[kCustomize]);
-    const auto notWritten =
-        applyCustomization(lines, {e.cdaNumber, e.revision, main_.model, e.country, e.operatorName,
-                                   e.fileSystem, f1()->CameraOn->isChecked()});
-    if (customizeReadOnly_ ||
-        (refusesNewFiles(path(kCustomFolder)) && expected_.count(kCustomize) == 0)) {
-        EXPECT_TRUE(boxShown()) << "a read-only or new customize.xml was not refused";
+    // A folder refusing new files is no obstacle: the file is rewritten in place.
+    if (customizeReadOnly_) {
+        EXPECT_TRUE(boxShown()) << "a read-only customize.xml was not refused";
         main_.status = QStringLiteral("Check all settings, then hit \"Update\" button...");
         return;
     }
     EXPECT_FALSE(boxShown());
-    expected_[kCustomize] = main_.templateBytes = joinLines(lines);
-    main_.status = customizeSavedStatus(notWritten);
+    expected_[kCustomize] = main_.templateBytes =
+        customized(expected_[kCustomize], main_, f1()->CameraOn->isChecked());
+    // The samples' template has all seven lines.
+    main_.status = QStringLiteral(
+        "File \"customize.xml\" updated and saved successfully. Flash with setool2 now...");
 }
 
 // "Save": the file holds exactly the preview's bytes, or stays as it was with an error box.
@@ -409,7 +468,8 @@ void Soak::save() {
     platform_.saveAnswers.push_back(cancel ? std::nullopt
                                            : std::optional<QString>(native(target.path)));
     const QString text = f3()->Memo1->wholeText();
-    const QByteArray bytes = script::scriptFileBytes(text);
+    // The lines the preview shows, CR LF after each but a hand-typed last one.
+    const QByteArray bytes = system8(f3()->Memo1->toPlainText().replace('\n', "\r\n"));
     click(f3()->Button11);
     if (!enabled) return;
     // Refused before the dialog: the file could not hold the text unchanged.
@@ -429,9 +489,9 @@ void Soak::addAction(QPushButton* button) {
     if (enabled && !boxShown()) handBack_ = true;
 }
 
-const std::vector<Action>& Soak::actions() {
-    static const std::vector<Action> table = {
-        // The main window.
+// The main window and About.
+std::vector<Action> Soak::mainWindowActions() {
+    return {
         {"choose model", 1, 3, [](Soak& s) { s.chooseModel(); }},
         {"choose entry", 1, 4, [](Soak& s) { s.chooseEntry(); }},
         {"key in list", 1, 2, [](Soak& s) { s.keyInList(); }},
@@ -451,10 +511,15 @@ const std::vector<Action>& Soak::actions() {
          }},
         {"about", 1, 1, [](Soak& s) { click(s.f1()->Panel6); }},
         {"close about", 2, 1, [](Soak& s) { click(s.f2()->Button1); }},
-        // Another program changes customize.xml under the main window.
+    };
+}
+
+// Another program changes customize.xml under the main window.
+std::vector<Action> Soak::otherProgramActions() {
+    return {
         {"toggle customize.xml read-only", 1, 1,
          [](Soak& s) {
-             if (!fileExists(s.path(kCustomize))) return;
+             if (!QFileInfo::exists(s.path(kCustomize))) return;
              s.customizeReadOnly_ = !s.customizeReadOnly_;
              QFile::Permissions p = QFile(s.path(kCustomize)).permissions();
              // The user's write flag maps to the owner's bit too.
@@ -486,8 +551,12 @@ const std::vector<Action>& Soak::actions() {
              }
              s.customizeReadOnly_ = false;
          }},
+    };
+}
 
-        // The script generator.
+// The script generator: sounds and their boxes.
+std::vector<Action> Soak::soundActions() {
+    return {
         {"open alert sound", 3, 4,
          [](Soak& s) {
              s.answerOpen();
@@ -510,6 +579,12 @@ const std::vector<Action>& Soak::actions() {
                                     s.f3()->Write5, s.f3()->Write6, s.f3()->AMR1, s.f3()->AMR2,
                                     s.f3()->AMR3, s.f3()->AMR4, s.f3()->AMR5, s.f3()->AMR6}));
          }},
+    };
+}
+
+// The script generator: the script, and leaving the window.
+std::vector<Action> Soak::generatorActions() {
+    return {
         {"generate script", 3, 3,
          [](Soak& s) {
              const bool enabled = clickable(s.f3()->Button10);
@@ -546,8 +621,12 @@ const std::vector<Action>& Soak::actions() {
                  closeFromFrame(s.f3());
              }
          }},
+    };
+}
 
-        // The advanced window.
+// The advanced window: file changes and band locks.
+std::vector<Action> Soak::fileChangeActions() {
+    return {
         {"file change mode", 4, 2,
          [](Soak& s) {
              clickRadio(
@@ -576,6 +655,12 @@ const std::vector<Action>& Soak::actions() {
         {"type band lock", 4, 1,
          [](Soak& s) { type(s.f4()->ComboBox2->lineEdit(), s.randomText()); }},
         {"add band lock", 4, 3, [](Soak& s) { s.addAction(s.f4()->Button4); }},
+    };
+}
+
+// The advanced window: GDFS options.
+std::vector<Action> Soak::optionActions() {
+    return {
         {"type option", 4, 2,
          [](Soak& s) {
              type(s.any(std::array{s.f4()->Edit2, s.f4()->Edit6, s.f4()->Edit3, s.f4()->Edit4,
@@ -610,6 +695,12 @@ const std::vector<Action>& Soak::actions() {
                                     s.f4()->CheckBox7}));
          }},
         {"add options", 4, 2, [](Soak& s) { s.addAction(s.f4()->Button8); }},
+    };
+}
+
+// The advanced window: languages, deletions, and leaving it.
+std::vector<Action> Soak::languageActions() {
+    return {
         {"language mode", 4, 1,
          [](Soak& s) { clickRadio(s.chance(50) ? s.f4()->RadioButton6 : s.f4()->RadioButton7); }},
         {"open language", 4, 3,
@@ -655,6 +746,17 @@ const std::vector<Action>& Soak::actions() {
          }},
         {"close advanced", 4, 1, [](Soak& s) { closeFromFrame(s.f4()); }},
     };
+}
+
+const std::vector<Action>& Soak::actions() {
+    static const std::vector<Action> table = [] {
+        std::vector<Action> all;
+        for (auto part : {mainWindowActions, otherProgramActions, soundActions, generatorActions,
+                          fileChangeActions, optionActions, languageActions}) {
+            std::ranges::move(part(), std::back_inserter(all));
+        }
+        return all;
+    }();
     return table;
 }
 
@@ -717,13 +819,21 @@ void Soak::checkInvariants() {
     // The main window.
     const TForm1* m = f1();
     EXPECT_EQ(enabled(m->Button1), main_.templateRead && main_.entry.has_value());
-    EXPECT_EQ(m->ListBox2->count(), static_cast<int>(main_.rows.size()));
+    EXPECT_EQ(m->ListBox2->count(), static_cast<int>(main_.rows.size()))
+        << "entries listed for " << main_.model.toStdString();
     EXPECT_EQ(m->Panel3->text(), main_.status);
     if (main_.entry) {
-        const FileSystemEntry& e = *main_.entry;
-        EXPECT_EQ(m->FS->text(), fromSystem8(e.fileSystem));
-        EXPECT_EQ(m->CDARev->text(), fromSystem8(e.cdaNumber + ' ' + e.revision));
-        EXPECT_EQ(m->Model->text(), fromSystem8(main_.model));
+        const std::array<QLabel*, 6> fields = {m->FS,  m->Country,  m->Operator1,
+                                               m->CDA, m->Revision, m->Languages};
+        // As text, so that a failure reads as words.
+        const auto shown = [](const QLabel* label) { return system8(label->text()).toStdString(); };
+        for (qsizetype k = 0; k < 6; ++k) {
+            EXPECT_EQ(shown(fields[k]), main_.field(k).toStdString())
+                << fields[k]->objectName().toStdString() << " of the entry at line " << *main_.entry
+                << " in " << main_.model.toStdString() << ".cdt";
+        }
+        EXPECT_EQ(shown(m->CDARev), (main_.field(3) + ' ' + main_.field(4)).toStdString());
+        EXPECT_EQ(shown(m->Model), main_.model.toStdString());
     }
     EXPECT_NE(m->CamOn->isHidden(), m->CamOff->isHidden());
 

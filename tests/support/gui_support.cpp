@@ -1,6 +1,9 @@
 #include "support/gui_support.h"
 
+#include <QtTest/qtestspontaneevent.h>
+
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QListWidget>
@@ -30,6 +33,12 @@ void clickRadio(QRadioButton* radio) {
     QTest::mouseClick(radio, Qt::LeftButton, Qt::NoModifier, QPoint(8, radio->height() / 2));
 }
 
+void closeFromFrame(QWidget* window) {
+    QCloseEvent event;
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    QCoreApplication::sendEvent(window->windowHandle(), &event);
+}
+
 void pick(QComboBox* box, int index) {
     while (box->currentIndex() < index) QTest::keyClick(box, Qt::Key_Down);
     while (box->currentIndex() > index) QTest::keyClick(box, Qt::Key_Up);
@@ -55,6 +64,29 @@ QString shownToolTip(const QString& toolTip) {
     QTextDocument shown;
     shown.setHtml(toolTip);
     return shown.toPlainText();
+}
+
+void expectTidyLayout(QWidget* window, const QWidgetList& overlapping) {
+    const QWidgetList parents = window->findChildren<QWidget*>() << window;
+    for (const QWidget* parent : parents) {
+        QWidgetList shown;  // Qt's own parts of a control are named qt_...
+        for (QWidget* c : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QString name = c->objectName();
+            if (!c->isHidden() && !name.isEmpty() && !name.startsWith(QLatin1String("qt_"))) {
+                shown << c;
+            }
+        }
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            const std::string name = shown[i]->objectName().toStdString();
+            EXPECT_TRUE(parent->rect().contains(shown[i]->geometry())) << name;
+            for (qsizetype j = i + 1; j < shown.size(); ++j) {
+                const QRect both = shown[i]->geometry() & shown[j]->geometry();
+                EXPECT_TRUE(std::min(both.width(), both.height()) <= 1 ||
+                            (overlapping.contains(shown[i]) && overlapping.contains(shown[j])))
+                    << name << " overlaps " << shown[j]->objectName().toStdString();
+            }
+        }
+    }
 }
 
 void GuiTest::SetUp() {

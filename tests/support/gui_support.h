@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QTemporaryDir>
+#include <QWidgetList>
 #include <memory>
 
 #include "app/ui/window_set.h"
@@ -35,11 +36,17 @@ void click(QWidget* widget);
 void chooseRow(QListWidget* list, int row);
 // A click on a radio button's indicator.
 void clickRadio(QRadioButton* radio);
+// The frame's close button, delivered as the window system does it.
+void closeFromFrame(QWidget* window);
 // Selects an entry of a drop-down list as the user does, with the arrow keys.
 void pick(QComboBox* box, int index);
 // Presses Tab until `target` has the focus, as a keyboard user does; false, with
 // a test failure, when a round of the window goes by without reaching it.
 bool tabTo(QWidget* target);
+// What every window's design keeps: each named control lies inside its parent, and no
+// two shown controls of one parent overlap (neighbours may share their edge's pixel
+// line), but those the design lays over each other, `overlapping`.
+void expectTidyLayout(QWidget* window, const QWidgetList& overlapping = {});
 
 // The text a tooltip shows: rich text as Qt renders it, else the text itself.
 QString shownToolTip(const QString& toolTip);

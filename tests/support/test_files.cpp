@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "common/failure.h"
+
 namespace trellan::testing {
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -37,6 +39,15 @@ QString notFoundReason(const QString& path) {
     Q_UNUSED(path);
     return QStringLiteral("No such file or directory");
 #endif
+}
+
+QString failureOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const Failure& failure) {
+        return failure.text();
+    }
+    return {};
 }
 
 }  // namespace trellan::testing

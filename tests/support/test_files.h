@@ -2,6 +2,11 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
+#include <ostream>
+
+// A QString in a failure message as its text.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << text.toStdString(); }
 
 namespace trellan::testing {
 
@@ -15,5 +20,13 @@ QByteArray readFile(const QString& path);
 // library's text on Unix; on Windows the system's own message, which differs
 // for a missing file and a missing folder and speaks the system's language.
 QString notFoundReason(const QString& path);
+// The text of the Failure that `action` throws, or an empty text.
+QString failureOf(const std::function<void()>& action);
+
+#ifdef Q_OS_WIN
+inline constexpr bool kWindows = true;
+#else
+inline constexpr bool kWindows = false;
+#endif
 
 }  // namespace trellan::testing
