@@ -118,7 +118,7 @@ TEST(Program, RefusesAFolderNameTheCharacterSetCannotHold) {
 // A real SIGTERM while the --choose-folder dialog is open ends the program
 // through the dialog's event loop, with the status a shell expects.
 TEST(Program, ASignalDuringTheFolderDialogEndsTheProgram) {
-    if (onWindows()) {
+    if (kWindows) {
         GTEST_SKIP() << "Windows sends a program without a console no signals";
     }
     QTemporaryDir settings;
