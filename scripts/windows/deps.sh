@@ -23,7 +23,7 @@ toolchain="$root/cmake/mingw-w64.cmake"
 
 # The same Qt as the host's moc, uic and rcc, which the cross-build runs: its
 # Debian version names the qt6-base source package.
-qt_package="$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)"
+qt_package="$(dpkg-query -W -f='${source:Version}' qt6-base-dev-tools)"
 qt_version="${qt_package#*:}"
 qt_version="${qt_version%%[+~-]*}"
 # The options of the Qt build. A prebuilt copy is used only when its recipe has
@@ -40,7 +40,7 @@ qt_patch='s/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(o
 qt_key="$(printf '%s\n' "$qt_package" "${qt_options[@]}" "$qt_patch" | sha256sum | cut -c1-12)"
 qt_prefix="$cache/qt-$qt_version-x86_64-w64-mingw32-$qt_key"
 
-jpeg_package="$(dpkg-query -W -f='${Version}' libjpeg62-turbo-dev 2>/dev/null || true)"
+jpeg_package="$(dpkg-query -W -f='${source:Version}' libjpeg62-turbo-dev 2>/dev/null || true)"
 jpeg_package="${jpeg_package#1:}"
 jpeg_options=(-DCMAKE_BUILD_TYPE=Release -DENABLE_SHARED=ON -DENABLE_STATIC=OFF
               -DWITH_TURBOJPEG=OFF -DWITH_JPEG8=OFF -DWITH_SIMD=ON)
@@ -123,6 +123,9 @@ build_qt() {
     tar -C "$work" -xJf "$work/qt6-base_${upstream%-*}.orig.tar.xz"
     local source="$work/qtbase-everywhere-src-$qt_version"
     sed -i "$qt_patch" "$source/src/plugins/platforms/windows/qwindowswindow.cpp"
+    grep -q 'QT_CONFIG(dynamicgl) && QT_CONFIG(opengl)' \
+        "$source/src/plugins/platforms/windows/qwindowswindow.cpp" ||
+        { echo "deps.sh: the OpenGL guard no longer fits qwindowswindow.cpp" >&2; exit 1; }
     local staging="$work/qt-$qt_version-x86_64-w64-mingw32"
     cmake -G Ninja -S "$source" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \

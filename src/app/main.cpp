@@ -62,6 +62,10 @@ int main(int argc, char* argv[]) {
     trellan::AppContext context{platform, dataFolder,
                                 QCoreApplication::applicationDirPath() + QLatin1Char('/')};
     trellan::Windows windows(context);
+    // A signal during a start-up error box ended only that box's loop.
+    if (const int number = quitOnSignal.received()) {
+        return 128 + number;
+    }
     trellan::reportFirstPaintIfAsked(windows.set().form1);
     windows.set().form1->show();
     const int status = QApplication::exec();

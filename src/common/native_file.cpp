@@ -305,7 +305,9 @@ SignalPipe::SignalPipe(std::function<void()> arrived) {
 }
 
 SignalPipe::~SignalPipe() {
-    SetConsoleCtrlHandler(onConsoleEvent, FALSE);
+    // The handler stays: the system holds its handler lock while a close event's
+    // handler waits for this quit, so unregistering would block for good. Without
+    // a callback it leaves the event to the system.
     const std::lock_guard<std::mutex> held(consoleEventLock);
     consoleEventArrived = nullptr;
 }
