@@ -38,11 +38,21 @@ esac
 out="$(mktemp)"
 err="$(mktemp)"
 trap 'rm -f "$out" "$err"' EXIT
-wine "$@" <&0 >"$out" 2>"$err" &
-program=$!
+program=
 trap 'kill "$program" 2>/dev/null; exit 143' TERM INT  # a timeout ends the program too
-status=0
-wait "$program" || status=$?
+# Now and then Wine fails to start a program at all: it ends at once, not a word
+# written. Every program run here writes something, so such a start is tried once
+# more, and said so; a program that fails on its own fails as it did.
+for attempt in 1 2; do
+    wine "$@" <&0 >"$out" 2>"$err" &
+    program=$!
+    status=0
+    wait "$program" || status=$?
+    if [ "$status" -eq 0 ] || [ "$attempt" -eq 2 ] || [ -s "$out" ] || [ -s "$err" ]; then
+        break
+    fi
+    echo "wine-run: Wine ended with status $status before the program wrote a word; once more" >&2
+done
 cat "$err" >&2
 cat "$out"
 exit "$status"
