@@ -82,15 +82,12 @@ const QByteArray kOld =
 
 class InPlace : public ::testing::Test {
 protected:
-    // `name` and a second hard link to it, which make a write go in place.
-    QString linkedFile(const QString& name, const QByteArray& bytes) {
-        writeFile(path(name), bytes);
-        EXPECT_TRUE(makeHardLink(path(name), path(name + ".link")));
+    // `name` anew with kOld, and a second hard link to it where the write is to go in place.
+    QString oldFile(const QString& name, bool inPlace = true) {
+        QFile::remove(path(name + ".link"));
+        writeFile(path(name), kOld);
+        EXPECT_TRUE(!inPlace || makeHardLink(path(name), path(name + ".link")));
         return path(name);
-    }
-    void removeFile(const QString& file) {
-        QFile::remove(file);
-        QFile::remove(file + ".link");
     }
     QString path(const QString& name) const {
         names_ << QRegularExpression::escape(name);
@@ -123,7 +120,7 @@ TEST_F(InPlace, AFailingStepWritesTheOldBytesBackAndKeepsTheLinksOneFile) {
     for (const QByteArray& bytes : {QByteArray("<customization/>\r\n"), kOld + kOld}) {
         for (const auto& [step, stepName] : steps) {
             SCOPED_TRACE(stepName);
-            const QString file = linkedFile("customize.xml", kOld);
+            const QString file = oldFile("customize.xml");
             {
                 const ScopedWriteFault fault(step, "Input/output error");
                 EXPECT_EQ(failureOf([&] { writeWholeFileAtomically(file, bytes); }),
@@ -133,7 +130,6 @@ TEST_F(InPlace, AFailingStepWritesTheOldBytesBackAndKeepsTheLinksOneFile) {
             EXPECT_EQ(files(), QStringList({"customize.xml", "customize.xml.link"}));
             writeWholeFileAtomically(file + ".link", bytes);
             EXPECT_EQ(readFile(file), bytes) << "the links were split";
-            removeFile(file);
         }
     }
 }
@@ -163,8 +159,7 @@ TEST_F(InPlace, WhatCannotBeCleanedUpIsNamed) {
          kOld, ""},
     };
     for (const Case& c : cases) {
-        const QString file = c.inPlace ? linkedFile("f", kOld) : path("f");
-        if (!c.inPlace) writeFile(file, kOld);
+        const QString file = oldFile("f", c.inPlace);
         const ScopedWriteFault fault(c.failing, "Input/output error");
         const ScopedWriteFault also(c.alsoFailing, "Input/output error");
         const QString text =
@@ -183,7 +178,6 @@ TEST_F(InPlace, WhatCannotBeCleanedUpIsNamed) {
         } else {
             EXPECT_EQ(named.captured(1), QDir::toNativeSeparators(stateFolder()));
         }
-        removeFile(file);
     }
 }
 
@@ -285,8 +279,7 @@ TEST_F(InPlace, AFileHeldByAnotherProgram) {
          {std::pair(true, false), {false, false}, {true, true}, {false, true}}) {
         SCOPED_TRACE(::testing::Message()
                      << (releasedSoon ? "released after 300 ms" : "held for good") << inPlace);
-        const QString file = inPlace ? linkedFile("f", kOld) : path("f");
-        if (!inPlace) writeFile(file, kOld);
+        const QString file = oldFile("f", inPlace);
         const intptr_t held = hold(file);
         std::thread releaser([&] {
             if (releasedSoon) {
@@ -299,7 +292,6 @@ TEST_F(InPlace, AFileHeldByAnotherProgram) {
         if (!releasedSoon) letGo(held);
         EXPECT_EQ(files(), (inPlace ? QStringList{"f", "f.link"} : QStringList{"f"}));
         const QByteArray bytes = readFile(file);
-        removeFile(file);
 #ifdef Q_OS_WIN
         if (!releasedSoon) {
             // The system's own message: Windows' or Wine's.
@@ -417,8 +409,7 @@ TEST_F(InPlace, ASignalDuringASaveEndsTheProgramOnlyOnceTheFileIsWhole) {
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.inPlace << int(c.step) << c.quitHandler);
         QTemporaryDir dataHome;
-        const QString file = c.inPlace ? linkedFile("s.txt", kOld) : path("s.txt");
-        if (!c.inPlace) writeFile(file, kOld);
+        const QString file = oldFile("s.txt", c.inPlace);
         QStringList arguments = {"save", file, QString::number(bytes.size()), "n", "150"};
         if (c.quitHandler) arguments << "quit";
         Child child(arguments, dataHome.path());
@@ -435,7 +426,6 @@ TEST_F(InPlace, ASignalDuringASaveEndsTheProgramOnlyOnceTheFileIsWhole) {
         EXPECT_EQ(readFile(file), bytes);
         EXPECT_EQ(files().filter("trellan-"), QStringList()) << "temporary file left";
         EXPECT_EQ(QDir(dataHome.path() + "/trellan/backup").entryList(QDir::Files), QStringList());
-        removeFile(file);
     }
 #endif
 }
@@ -454,7 +444,7 @@ TEST_F(InPlace, ALockHeldByAnotherProcess) {
     const QStringList busy = {"Another program holds a lock on the file"};
 #endif
     for (const int holdMs : {300, 30000}) {
-        const QString file = linkedFile("locked.xml", kOld);
+        const QString file = oldFile("locked.xml");
         Child holder({"lock", file, QString::number(holdMs)});
         ASSERT_TRUE(holder.waitFor("locked")) << holder.output.data();
         const std::string text = failureOf([&] { writeWholeFileAtomically(file, "new"); });
@@ -464,12 +454,11 @@ TEST_F(InPlace, ALockHeldByAnotherProcess) {
                                    text == cannotCreate(file, busy.back()))
             << text;
         EXPECT_EQ(readFile(file), released ? "new" : kOld);
-        removeFile(file);
     }
 
     // Unserialised, the longer save would write between the shorter one's write and
     // its truncation, and be cut short by it.
-    const QString file = linkedFile("both.xml", kOld);
+    const QString file = oldFile("both.xml");
     Child shorter({"save", file, "2000000", "s", "200"});
     // Announced once the lock is held: the longer save starts only then.
     ASSERT_TRUE(shorter.waitFor("step " + QByteArray::number(int(WriteStep::Backup))));
